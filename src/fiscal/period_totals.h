@@ -1,0 +1,21 @@
+// End-of-day periods: the period total and the one-time repair of the closed periods' totals.
+#pragma once
+
+#include <string>
+
+namespace vandrix::store {
+class Database;
+}
+
+namespace vandrix::fiscal {
+
+// The amount tendered in all payment modes in a period (cash includes change given back):
+// sum of numerar + card + credit + valbonmasa * nrbonmasa over the period's receipts.
+double periodTotal(store::Database& db, long period);
+
+// Recomputes z of every closed period from 2 to the last id - 1, once per installation (while
+// "fixzrapoarte" is missing or not empty), through a second connection to the database file.
+// Returns the last eod id when the repair ran, 0 when it did not.
+long repairPeriodTotals(const std::string& databasePath);
+
+}  // namespace vandrix::fiscal

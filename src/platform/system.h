@@ -1,0 +1,30 @@
+// The operating system around the program: user, temporary folder, version check, outside
+// programs and the desktop's opener.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vandrix::platform {
+
+// The user's temporary folder with a trailing separator: $TMPDIR, else /tmp.
+std::string temporaryFolder();
+
+// The name of the logged-on user ("" when it cannot be found).
+std::string userName();
+
+// The operating-system version check of start-up; every system this build runs on passes.
+bool systemVersionSupported();
+
+// Starts a program detached from this process (it survives the program's end), with the given
+// working folder. False when it could not be started.
+bool startDetached(const std::string& program, const std::vector<std::string>& arguments,
+                   const std::string& workingFolder);
+
+// Hands a file or an address to the desktop's associated program.
+bool openWithAssociatedProgram(const std::string& pathOrAddress);
+
+// The path of the running executable ("" when unknown).
+std::string executablePath();
+
+}  // namespace vandrix::platform

@@ -1,0 +1,70 @@
+// The settings of the cash desk, read once at start from the settings files beside the
+// program and read-only afterwards.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace vandrix::shell {
+
+struct PaymentMode {
+    std::string definition;  // the raw value of "ModuriPlata.ini": "<name>|<code>"
+    std::string name;        // the text before the first "|"; "" when the mode has no line
+    std::string code() const;  // the text after the first "|": the driver's payment code
+};
+
+struct Settings {
+    std::string baseFolder;  // absolute working folder with a trailing separator
+
+    // "CaleBonuri.ini"
+    std::string serverDir, serverConfirmare, noteDir, noteDir2, noteDir3, noteDir4;
+    bool param1Present = false;
+    std::string param2;
+    std::string adminCode = "482916730541";  // PARAM3
+    long zini = 0;
+    std::string pos = "1";
+    long fiscal = 0;
+    std::string tipAmef = "M20";
+    double winsize = 1;
+    double scaleX = 1, scaleY = 1;  // horizontal and vertical scale factors
+    long taskbar = 0;
+    std::string displayPort, displayType;  // "" when there is no display
+    std::string scale;                     // "COM2,ACS"; "" when there is no scale
+    long login = 0;
+    long mergeArticles = 0;  // ADUNAARTICOLE
+    std::string palette;     // PALETTE, upper-cased
+    std::string labelPrinter = "USB";  // ETICHETE
+    std::string datecs;
+
+    // "ModuriPlata.ini": modes 1 to 4 at indexes 1 to 4 (index 0 unused)
+    std::array<PaymentMode, 5> paymentModes;
+
+    // "grupa.ini": article group digit -> department digit
+    std::array<int, 10> departmentMap{};
+};
+
+// Text helpers of the settings rules.
+std::string trim(const std::string& s);
+std::string upper(const std::string& s);
+// Leading sign and decimal digits ("$" hexadecimal too); text that is not a number reads 0.
+long integerOf(const std::string& s);
+// Leading decimal number with an optional fraction; text that is not a number reads 0.
+double numberOf(const std::string& s);
+
+// A key line split as the settings files read it: the key is the text before the first "=",
+// trimmed and upper-cased; the value the text between the first and the second "=".
+struct KeyLine {
+    std::string key;
+    std::string value;
+    bool hasEquals = false;
+};
+KeyLine splitKeyLine(const std::string& line);
+
+// Applies the lines of "CaleBonuri.ini" in order (the last line of a key wins).
+void applyCaleBonuriLines(Settings& settings, const std::vector<std::string>& lines);
+// Applies the lines of "ModuriPlata.ini" and of "grupa.ini".
+void applyPaymentModeLines(Settings& settings, const std::vector<std::string>& lines);
+void applyDepartmentLines(Settings& settings, const std::vector<std::string>& lines);
+
+}  // namespace vandrix::shell

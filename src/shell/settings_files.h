@@ -1,0 +1,27 @@
+// The settings files in the working folder: created from their templates when missing or
+// empty, then read into the settings.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/settings.h"
+
+namespace vandrix::shell {
+
+// The 31 lines of the "CaleBonuri.ini" template for the given base folder.
+std::vector<std::string> caleBonuriTemplate(const std::string& baseFolder);
+
+// Start-up step of the settings, in order: "grupa.ini", "CaleBonuri.ini" (with the folders
+// "Bonuri" and "Datecs" after the template is written), "ModuriPlata.ini".
+Settings loadSettings(const std::string& baseFolder);
+
+// After the database is ready: the "ServerConfirmare" folder and the trailing separator of
+// ServerDir and NoteDir.
+void finishSettings(Settings& settings);
+
+// The rewrite of "CaleBonuri.ini" when "ZINI" opened a period: only the ServerDir and param
+// lines are kept.
+void rewriteCaleBonuriAfterZini(const Settings& settings);
+
+}  // namespace vandrix::shell

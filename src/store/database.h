@@ -1,0 +1,92 @@
+// The connection to the shop's database and its statements. Every value reaches SQLite as a
+// bound text parameter, never pasted into the statement, so an apostrophe can neither break a
+// statement nor inject SQL; SQLite's column affinities store a bound text exactly as the same
+// text between quotes would be stored.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vandrix::store {
+
+using Params = std::vector<std::string>;
+
+// The rows of one query. A query that failed to prepare has no rows. Finish a query (let it go
+// out of scope) before the next one starts on the same connection.
+class Query {
+public:
+    Query() = default;
+    explicit Query(sqlite3_stmt* statement) : statement_(statement) {}
+    Query(Query&& other) noexcept;
+    Query& operator=(Query&& other) noexcept;
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+    ~Query();
+
+    bool next();  // steps to the next row; false when there is none (or on an error)
+    // Column n (from 0) of the current row; a missing column or NULL reads as "" or 0.
+    std::string text(int column) const;
+    std::int64_t integer(int column) const;
+    double real(int column) const;
+    bool isNull(int column) const;
+    int columnCount() const;
+
+private:
+    sqlite3_stmt* statement_ = nullptr;
+    bool hasRow_ = false;
+};
+
+class Database {
+public:
+    // Opens (and creates when missing) the database file; nullptr when it cannot be opened.
+    static std::unique_ptr<Database> open(const std::string& path);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Runs one statement that returns no rows, with its '?' parameters bound as text in order.
+    // False when it failed; the message is kept in lastError().
+    bool exec(std::string_view sql, const Params& params = {});
+    Query query(std::string_view sql, const Params& params = {});
+
+    // The first column of the first row as text / integer / double; "" or 0 without a row.
+    std::string scalarText(std::string_view sql, const Params& params = {});
+    std::int64_t scalarInteger(std::string_view sql, const Params& params = {});
+
+    // Runs the statements of fn in one transaction: committed when fn returns true, rolled back
+    // otherwise (also when a statement in it failed and fn reports it).
+    template <typename Fn>
+    bool transaction(Fn&& fn) {
+        if (!exec("BEGIN IMMEDIATE")) return false;
+        if (!fn()) {
+            exec("ROLLBACK");
+            return false;
+        }
+        return exec("COMMIT");
+    }
+
+    const std::string& lastError() const { return lastError_; }
+    sqlite3* handle() { return db_; }
+
+private:
+    explicit Database(sqlite3* db) : db_(db) {}
+    sqlite3_stmt* prepare(std::string_view sql, const Params& params);
+    sqlite3* db_;
+    std::string lastError_;
+};
+
+// A statement written the way the program's fixed SQL is given, with every value between single
+// quotes, turned into the same statement with a '?' for each quoted value and the values as
+// parameters: "insert into tva values ('1','19');" -> "insert into tva values (?,?);", {"1","19"}.
+struct BoundStatement {
+    std::string sql;
+    Params params;
+};
+BoundStatement bindQuotedValues(std::string_view quotedSql);
+
+}  // namespace vandrix::store
