@@ -1,1 +1,194 @@
-// placeholder: to be written
+// The SQLite connection wrapper: statements prepared with their values bound as text, queries
+// stepped row by row, and the turning of quoted-value statements into bound ones.
+#include "store/database.h"
+
+#include "platform/paths.h"
+
+namespace vandrix::store {
+namespace {
+
+// True when the rest of a statement text holds nothing but spaces, line ends and ';'.
+bool onlySeparatorsLeft(const char* tail) {
+    for (; tail && *tail; ++tail) {
+        char c = *tail;
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != ';')
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Query::Query(Query&& other) noexcept : statement_(other.statement_), hasRow_(other.hasRow_) {
+    other.statement_ = nullptr;
+    other.hasRow_ = false;
+}
+
+Query& Query::operator=(Query&& other) noexcept {
+    if (this != &other) {
+        if (statement_)
+            sqlite3_finalize(statement_);
+        statement_ = other.statement_;
+        hasRow_ = other.hasRow_;
+        other.statement_ = nullptr;
+        other.hasRow_ = false;
+    }
+    return *this;
+}
+
+Query::~Query() {
+    if (statement_)
+        sqlite3_finalize(statement_);
+}
+
+bool Query::next() {
+    if (!statement_)
+        return false;
+    hasRow_ = sqlite3_step(statement_) == SQLITE_ROW;
+    return hasRow_;
+}
+
+int Query::columnCount() const {
+    return statement_ ? sqlite3_column_count(statement_) : 0;
+}
+
+bool Query::isNull(int column) const {
+    if (!hasRow_ || column < 0 || column >= columnCount())
+        return true;
+    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
+}
+
+std::string Query::text(int column) const {
+    if (isNull(column))
+        return {};
+    const auto* bytes = sqlite3_column_text(statement_, column);
+    int size = sqlite3_column_bytes(statement_, column);
+    if (!bytes)
+        return {};
+    return std::string(reinterpret_cast<const char*>(bytes), static_cast<size_t>(size));
+}
+
+std::int64_t Query::integer(int column) const {
+    if (isNull(column))
+        return 0;
+    return sqlite3_column_int64(statement_, column);
+}
+
+double Query::real(int column) const {
+    if (isNull(column))
+        return 0;
+    return sqlite3_column_double(statement_, column);
+}
+
+std::unique_ptr<Database> Database::open(const std::string& path) {
+    sqlite3* db = nullptr;
+    std::string file = platform::toPlatformPath(path);
+    int rc =
+        sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    // Second connections to the same file exist for short moments (lists walked while another
+    // query runs); a writer waits for them instead of failing at once.
+    sqlite3_busy_timeout(db, 5000);
+    return std::unique_ptr<Database>(new Database(db));
+}
+
+Database::~Database() {
+    sqlite3_close_v2(db_);
+}
+
+sqlite3_stmt* Database::prepare(std::string_view sql, const Params& params) {
+    sqlite3_stmt* statement = nullptr;
+    const char* tail = nullptr;
+    int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &statement, &tail);
+    if (rc != SQLITE_OK || !statement) {
+        lastError_ = rc != SQLITE_OK ? sqlite3_errmsg(db_) : "empty statement";
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    // One statement per call: anything after it would run unbound and unseen.
+    std::string rest(tail ? tail : "",
+                     tail ? static_cast<size_t>(sql.data() + sql.size() - tail) : 0);
+    if (!onlySeparatorsLeft(rest.c_str())) {
+        lastError_ = "more than one statement";
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    if (sqlite3_bind_parameter_count(statement) != static_cast<int>(params.size())) {
+        lastError_ = "parameter count does not match";
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    for (size_t i = 0; i < params.size(); ++i) {
+        rc = sqlite3_bind_text(statement, static_cast<int>(i + 1), params[i].data(),
+                               static_cast<int>(params[i].size()), SQLITE_TRANSIENT);
+        if (rc != SQLITE_OK) {
+            lastError_ = sqlite3_errmsg(db_);
+            sqlite3_finalize(statement);
+            return nullptr;
+        }
+    }
+    return statement;
+}
+
+bool Database::exec(std::string_view sql, const Params& params) {
+    sqlite3_stmt* statement = prepare(sql, params);
+    if (!statement)
+        return false;
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        lastError_ = sqlite3_errmsg(db_);
+    sqlite3_finalize(statement);
+    return rc == SQLITE_DONE;
+}
+
+Query Database::query(std::string_view sql, const Params& params) {
+    return Query(prepare(sql, params));
+}
+
+std::string Database::scalarText(std::string_view sql, const Params& params) {
+    Query q = query(sql, params);
+    return q.next() ? q.text(0) : std::string();
+}
+
+std::int64_t Database::scalarInteger(std::string_view sql, const Params& params) {
+    Query q = query(sql, params);
+    return q.next() ? q.integer(0) : 0;
+}
+
+BoundStatement bindQuotedValues(std::string_view quotedSql) {
+    BoundStatement out;
+    size_t i = 0;
+    while (i < quotedSql.size()) {
+        char c = quotedSql[i];
+        if (c != '\'') {
+            out.sql.push_back(c);
+            ++i;
+            continue;
+        }
+        // A quoted value: up to the closing quote; a doubled quote inside stands for one.
+        std::string value;
+        ++i;
+        while (i < quotedSql.size()) {
+            if (quotedSql[i] == '\'') {
+                if (i + 1 < quotedSql.size() && quotedSql[i + 1] == '\'') {
+                    value.push_back('\'');
+                    i += 2;
+                    continue;
+                }
+                ++i;
+                break;
+            }
+            value.push_back(quotedSql[i++]);
+        }
+        out.sql.push_back('?');
+        out.params.push_back(std::move(value));
+    }
+    return out;
+}
+
+}  // namespace vandrix::store
