@@ -1,1 +1,71 @@
-// placeholder: to be written
+// The operators file and the password rule of the login.
+#include "shell/operators.h"
+
+#include <limits>
+
+#include "platform/files.h"
+#include "platform/text_file.h"
+#include "shell/settings.h"
+
+namespace vandrix::shell {
+namespace {
+
+constexpr const char* kOperators = "operatori.ini";
+
+// The text between the first and the second "=" ("" without one).
+std::string secondField(const std::string& line) {
+    size_t first = line.find('=');
+    if (first == std::string::npos)
+        return {};
+    size_t second = line.find('=', first + 1);
+    return line.substr(first + 1,
+                       second == std::string::npos ? std::string::npos : second - first - 1);
+}
+
+}  // namespace
+
+std::int64_t passwordValue(const std::string& text) {
+    std::string t = trim(text);
+    size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        negative = t[i++] == '-';
+    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+    std::int64_t value = 0;
+    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) {
+        int digit = t[i] - '0';
+        if (value > (max - digit) / 10)
+            break;  // longer than any password: stop, no overflow
+        value = value * 10 + digit;
+    }
+    return negative ? -value : value;
+}
+
+std::optional<std::string> findOperator(const std::vector<std::string>& lines,
+                                        const std::string& typedPassword) {
+    const std::int64_t typed = passwordValue(typedPassword);
+    for (const auto& line : lines) {
+        // A blank line names no operator; otherwise anyone typing nothing would log in.
+        if (trim(line).empty())
+            continue;
+        size_t equals = line.find('=');
+        std::string name = trim(line.substr(0, equals));
+        if (passwordValue(secondField(line)) == typed)
+            return name;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> findOperatorInFile(const std::string& typedPassword) {
+    auto lines = platform::readLines(kOperators, platform::Encoding::Ansi);
+    if (!lines)
+        return std::nullopt;
+    return findOperator(*lines, typedPassword);
+}
+
+void ensureOperatorsFile() {
+    if (platform::missingOrEmpty(kOperators))
+        platform::writeLines(kOperators, {"Operator=5193"}, platform::Encoding::Ansi);
+}
+
+}  // namespace vandrix::shell

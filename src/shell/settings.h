@@ -9,8 +9,8 @@
 namespace vandrix::shell {
 
 struct PaymentMode {
-    std::string definition;  // the raw value of "ModuriPlata.ini": "<name>|<code>"
-    std::string name;        // the text before the first "|"; "" when the mode has no line
+    std::string definition;    // the raw value of "ModuriPlata.ini": "<name>|<code>"
+    std::string name;          // the text before the first "|"; "" when the mode has no line
     std::string code() const;  // the text after the first "|": the driver's payment code
 };
 
@@ -18,6 +18,7 @@ struct Settings {
     std::string baseFolder;  // absolute working folder with a trailing separator
 
     // "CaleBonuri.ini"
+    // Folders, as read (they may hold "\"; users convert with platform::toPlatformPath).
     std::string serverDir, serverConfirmare, noteDir, noteDir2, noteDir3, noteDir4;
     bool param1Present = false;
     std::string param2;
@@ -32,10 +33,10 @@ struct Settings {
     std::string displayPort, displayType;  // "" when there is no display
     std::string scale;                     // "COM2,ACS"; "" when there is no scale
     long login = 0;
-    long mergeArticles = 0;  // ADUNAARTICOLE
-    std::string palette;     // PALETTE, upper-cased
+    long mergeArticles = 0;            // ADUNAARTICOLE
+    std::string palette;               // PALETTE: the palette file, case kept (a path)
     std::string labelPrinter = "USB";  // ETICHETE
-    std::string datecs;
+    std::string datecs;                // DATECS: a folder, case kept
 
     // "ModuriPlata.ini": modes 1 to 4 at indexes 1 to 4 (index 0 unused)
     std::array<PaymentMode, 5> paymentModes;

@@ -1,1 +1,166 @@
-// placeholder: to be written
+// The settings files of the working folder: their templates, written when a file is missing or
+// empty, and the order in which start-up reads them.
+#include "shell/settings_files.h"
+
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+
+namespace vandrix::shell {
+namespace {
+
+using platform::Encoding;
+
+constexpr const char* kCaleBonuri = "CaleBonuri.ini";
+constexpr const char* kModuriPlata = "ModuriPlata.ini";
+constexpr const char* kGrupa = "grupa.ini";
+
+bool isValidUtf8(const std::string& bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        auto b = static_cast<unsigned char>(bytes[i]);
+        size_t len = b < 0x80             ? 1
+                     : (b & 0xE0) == 0xC0 ? 2
+                     : (b & 0xF0) == 0xE0 ? 3
+                     : (b & 0xF8) == 0xF0 ? 4
+                                          : 0;
+        if (len == 0 || i + len > bytes.size())
+            return false;
+        for (size_t k = 1; k < len; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += len;
+    }
+    return true;
+}
+
+// The lines of a settings file written in UTF-8. A file saved by hand in the ANSI code page
+// (an editor's default on the shop's PC) is read as ANSI instead of yielding broken text.
+std::vector<std::string> readUtf8OrAnsiLines(const std::string& path) {
+    auto bytes = platform::readWholeFile(path);
+    if (!bytes)
+        return {};
+    Encoding encoding = isValidUtf8(*bytes) ? Encoding::Utf8 : Encoding::Ansi;
+    return platform::readLines(path, encoding).value_or(std::vector<std::string>{});
+}
+
+std::string withSeparator(std::string folder) {
+    if (!folder.empty() && !platform::endsWithSeparator(folder))
+        folder.push_back(platform::kSeparator);
+    return folder;
+}
+
+void loadDepartmentMap(Settings& settings) {
+    if (platform::missingOrEmpty(kGrupa)) {
+        std::vector<std::string> lines;
+        for (int d = 0; d <= 9; ++d)
+            lines.push_back("dep" + std::to_string(d) + "=grupa" + std::to_string(d));
+        platform::writeLines(kGrupa, lines, Encoding::Utf8);
+    }
+    applyDepartmentLines(settings, readUtf8OrAnsiLines(kGrupa));
+}
+
+void loadCaleBonuri(Settings& settings) {
+    if (platform::missingOrEmpty(kCaleBonuri)) {
+        if (platform::writeLines(kCaleBonuri, caleBonuriTemplate(settings.baseFolder),
+                                 Encoding::Utf8)) {
+            platform::makeDirectory(settings.baseFolder + "Bonuri");
+            platform::makeDirectory(settings.baseFolder + "Datecs");
+        }
+    }
+    applyCaleBonuriLines(settings, readUtf8OrAnsiLines(kCaleBonuri));
+}
+
+void loadPaymentModes(Settings& settings) {
+    const char* defaults[] = {"C A S H|0", " C A R D|1", "BONURI|4", "CREDIT|6"};
+    for (size_t i = 0; i < 4; ++i)
+        settings.paymentModes[i + 1] = PaymentMode{defaults[i], ""};
+    if (platform::missingOrEmpty(kModuriPlata)) {
+        platform::writeLines(kModuriPlata,
+                             {"1=C A S H|0", "2= C A R D|1", "3=BONURI|4", "4=CREDIT|6"},
+                             Encoding::Ansi);
+    }
+    auto lines = platform::readLines(kModuriPlata, Encoding::Ansi);
+    if (lines)
+        applyPaymentModeLines(settings, *lines);
+}
+
+}  // namespace
+
+std::vector<std::string> caleBonuriTemplate(const std::string& baseFolder) {
+    const std::string base = withSeparator(baseFolder);
+    return {
+        "ServerDir=" + base + "Bonuri/",
+        ";ServerConfirmare=" + base + "Bonuri/",
+        "NoteDir=" + base + "Note/",
+        ";DATECS=" + base + "Datecs/",
+        ";param1=1",
+        ";param2=POS.1",
+        ";ZDir=" + base + "Bonuri/",
+        "Fiscal=1",
+        "winsize=0",
+        ";ressizew=1",
+        ";ressizeh=1",
+        "pos=POS01",
+        "taskbar=1",
+        "Palette=Palette/solarized.txt",
+        ";Palette=Palette/default.txt",
+        ";Palette=Palette/tomorrowlight.txt",
+        ";Palette=Palette/solarizedlight.txt",
+        ";Palette=Palette/solarizeddark.txt",
+        ";Palette=Palette/tomorrownight.txt",
+        "login=0",
+        "adunaarticole=0",
+        "tipamef=M20",
+        ";tipamef=TM80",
+        ";tipamef=ZF80",
+        ";tipamef=M20",
+        ";tipamef=B20",
+        ";tipamef=B30",
+        ";Display=COM1",
+        ";Cantar=COM2,ACS",
+        ";Cantar=COM2,DIGI",
+        ";etichete=TSC",
+    };
+}
+
+Settings loadSettings(const std::string& baseFolder) {
+    Settings settings;
+    settings.baseFolder = withSeparator(baseFolder);
+    settings.mergeArticles = 0;
+    settings.departmentMap.fill(0);
+    loadDepartmentMap(settings);
+    loadCaleBonuri(settings);
+    loadPaymentModes(settings);
+    return settings;
+}
+
+void finishSettings(Settings& settings) {
+    if (!settings.serverConfirmare.empty()) {
+        std::string folder = platform::toPlatformPath(settings.serverConfirmare);
+        while (folder.size() > 1 && folder.back() == platform::kSeparator)
+            folder.pop_back();
+        if (!platform::isDirectory(folder)) {
+            platform::deleteFile(folder);  // a file in the folder's place, even a read-only one
+            platform::makeDirectory(folder);
+        }
+    }
+    // An empty folder stays empty: a lone separator would name the root of the file system.
+    settings.serverDir = withSeparator(settings.serverDir);
+    settings.noteDir = withSeparator(settings.noteDir);
+}
+
+void rewriteCaleBonuriAfterZini(const Settings& settings) {
+    std::vector<std::string> lines;
+    if (!settings.serverDir.empty())
+        lines.push_back("ServerDir=" + settings.serverDir);
+    if (settings.param1Present)
+        lines.push_back("param1=1");
+    if (!settings.param2.empty())
+        lines.push_back("param2=" + settings.param2);
+    if (!settings.adminCode.empty())
+        lines.push_back("param3=" + settings.adminCode);
+    platform::writeLines(kCaleBonuri, lines, Encoding::Utf8);
+}
+
+}  // namespace vandrix::shell
