@@ -1,1 +1,56 @@
-// placeholder: to be written
+// End-of-day period totals and their one-time repair.
+#include "fiscal/period_totals.h"
+
+#include <cstdio>
+
+#include "platform/files.h"
+#include "store/database.h"
+
+namespace vandrix::fiscal {
+namespace {
+
+constexpr const char* kMarker = "fixzrapoarte";
+
+std::string twoDecimals(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.2f", value);
+    return buffer;
+}
+
+}  // namespace
+
+double periodTotal(store::Database& db, long period) {
+    store::Query q = db.query(
+        "select sum(valbon),sum(numerar),sum(card),sum(credit),sum(valbonmasa*nrbonmasa) from bon "
+        "where eod=?;",
+        {std::to_string(period)});
+    if (!q.next())
+        return 0;
+    return q.real(1) + q.real(2) + q.real(3) + q.real(4);
+}
+
+long repairPeriodTotals(const std::string& databasePath) {
+    if (platform::fileSize(kMarker) == 0)
+        return 0;  // already run
+    auto db = store::Database::open(databasePath);
+    if (!db)
+        return 0;
+    const long last = static_cast<long>(db->scalarInteger("select max(id) from eod;"));
+    // All periods in one transaction: either every total is rewritten or none is.
+    bool done = db->transaction([&] {
+        for (long period = 2; period < last; ++period) {
+            if (!db->exec("update eod set z=? where id=?",
+                          {twoDecimals(periodTotal(*db, period)), std::to_string(period)}))
+                return false;
+        }
+        return true;
+    });
+    // The marker is written once the repair is in the database, so a repair that could not
+    // run is tried again at the next start.
+    if (!done || !platform::writeWholeFile(kMarker, ""))
+        return 0;
+    // The period to carry on with: the last one, and at least the first open period.
+    return last < 3 ? 2 : last;
+}
+
+}  // namespace vandrix::fiscal

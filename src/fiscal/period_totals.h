@@ -14,8 +14,10 @@ namespace vandrix::fiscal {
 double periodTotal(store::Database& db, long period);
 
 // Recomputes z of every closed period from 2 to the last id - 1, once per installation (while
-// "fixzrapoarte" is missing or not empty), through a second connection to the database file.
-// Returns the last eod id when the repair ran, 0 when it did not.
+// "fixzrapoarte" is missing or not empty), through a second connection to the database file,
+// in one transaction; the empty marker is written after it committed. Returns the period to
+// carry on with when the repair ran (the last eod id, 2 when that is less than 3), 0 when it
+// did not run or could not be done.
 long repairPeriodTotals(const std::string& databasePath);
 
 }  // namespace vandrix::fiscal
