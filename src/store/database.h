@@ -19,7 +19,7 @@ using Params = std::vector<std::string>;
 // The rows of one query. A query that failed to prepare has no rows. Finish a query (let it go
 // out of scope) before the next one starts on the same connection.
 class Query {
-public:
+  public:
     Query() = default;
     explicit Query(sqlite3_stmt* statement) : statement_(statement) {}
     Query(Query&& other) noexcept;
@@ -36,13 +36,13 @@ public:
     bool isNull(int column) const;
     int columnCount() const;
 
-private:
+  private:
     sqlite3_stmt* statement_ = nullptr;
     bool hasRow_ = false;
 };
 
 class Database {
-public:
+  public:
     // Opens (and creates when missing) the database file; nullptr when it cannot be opened.
     static std::unique_ptr<Database> open(const std::string& path);
     ~Database();
@@ -62,7 +62,8 @@ public:
     // otherwise (also when a statement in it failed and fn reports it).
     template <typename Fn>
     bool transaction(Fn&& fn) {
-        if (!exec("BEGIN IMMEDIATE")) return false;
+        if (!exec("BEGIN IMMEDIATE"))
+            return false;
         if (!fn()) {
             exec("ROLLBACK");
             return false;
@@ -73,7 +74,7 @@ public:
     const std::string& lastError() const { return lastError_; }
     sqlite3* handle() { return db_; }
 
-private:
+  private:
     explicit Database(sqlite3* db) : db_(db) {}
     sqlite3_stmt* prepare(std::string_view sql, const Params& params);
     sqlite3* db_;
