@@ -57,6 +57,11 @@ class PdfDocument {
     void pdfLn(double h = -1);
     double pdfGetX() const { return x_; }
     double pdfGetY() const { return y_; }
+    // Moves the current position (user units from the top left corner of the page).
+    void pdfSetXY(double x, double y) {
+        x_ = x;
+        y_ = y;
+    }
 
     // State for the caller and for checks.
     int state() const { return state_; }
