@@ -1,1 +1,15 @@
-int main() { return 0; }
+// The program's entry: hands the subsystems' operations to the shell and runs the start-up
+// sequence, the sale window's loop and the shutdown.
+#include "fiscal/period_totals.h"
+#include "shell/application.h"
+#include "shell/startup.h"
+#include "shell/subsystems.h"
+
+int main(int argc, char** argv) {
+    using namespace vandrix;
+    shell::Subsystems subsystems;
+    subsystems.repairPeriodTotals = [](shell::Application&) {
+        return fiscal::repairPeriodTotals(shell::kDatabaseFile);
+    };
+    return shell::runProgram(argc, argv, subsystems);
+}

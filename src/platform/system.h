@@ -24,7 +24,23 @@ bool startDetached(const std::string& program, const std::vector<std::string>& a
 // Hands a file or an address to the desktop's associated program.
 bool openWithAssociatedProgram(const std::string& pathOrAddress);
 
+// This process's number.
+long processId();
+
 // The path of the running executable ("" when unknown).
 std::string executablePath();
+
+// The certificate-authority bundle of the system ("" when there is none).
+std::string systemCertificateBundle();
+
+// The script that swaps in a waiting update: it waits about two seconds, replaces the
+// executable with the update file, starts the program again and deletes itself.
+struct UpdateScript {
+    std::string fileName;
+    std::string content;  // the whole file
+    std::string program;  // how to start it
+    std::vector<std::string> arguments;
+};
+UpdateScript updateSwapScript(const std::string& executable, const std::string& updateFile);
 
 }  // namespace vandrix::platform

@@ -60,11 +60,51 @@ bool openWithAssociatedProgram(const std::string& pathOrAddress) {
     return startDetached("xdg-open", {pathOrAddress}, "");
 }
 
+long processId() { return static_cast<long>(::getpid()); }
+
 std::string executablePath() {
     char buffer[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (n <= 0) return {};
     return std::string(buffer, static_cast<size_t>(n));
+}
+
+std::string systemCertificateBundle() {
+    for (const char* path : {"/etc/ssl/certs/ca-certificates.crt", "/etc/pki/tls/certs/ca-bundle.crt"})
+        if (::access(path, R_OK) == 0) return path;
+    return {};
+}
+
+namespace {
+
+std::string shellQuoted(const std::string& text) {
+    std::string out = "'";
+    for (char c : text) {
+        if (c == '\'') out += "'\\''";
+        else out.push_back(c);
+    }
+    return out + "'";
+}
+
+}  // namespace
+
+UpdateScript updateSwapScript(const std::string& executable, const std::string& updateFile) {
+    const std::string exe = shellQuoted(executable);
+    UpdateScript script;
+    script.fileName = "update.sh";
+    // Shell scripts need plain line feeds.
+    script.content = "#!/bin/sh\n"
+                     "sleep 2\n"
+                     "rm -f " + exe + "\n"
+                     "mv " + shellQuoted(updateFile) + " " + exe + "\n"
+                     "chmod +x " + exe + "\n"
+                     "sleep 2\n"
+                     + exe + " > /dev/null 2>&1 &\n"
+                     "sleep 2\n"
+                     "rm -f update.sh\n";
+    script.program = "sh";
+    script.arguments = {script.fileName};
+    return script;
 }
 
 }  // namespace vandrix::platform

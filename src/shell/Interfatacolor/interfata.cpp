@@ -1,0 +1,77 @@
+// The sale window's layout table. Places are on the 780 x 520 design grid; the build steps of
+// the sale window then move "Rapoarte", "TEXT", "Discount", the total and the QTY button to
+// their final places and put the payment images in place of the two "Incasare" buttons.
+#include "shell/Interfatacolor/interfata.h"
+
+namespace vandrix::shell::interfata {
+
+using ui::GadgetKind;
+
+ui::FormSpec layout() {
+    ui::FormSpec spec;
+    spec.name = "Interfata";
+    spec.title = "Interfata";
+    spec.width = 780;
+    spec.height = 520;
+    spec.statusBar = true;
+    spec.maximizeBox = false;
+    spec.gadgets = {
+        {kEntry, GadgetKind::TextField, "", 0, 0, 300, 40, ui::kUpperCase, "entry"},
+        {kPlus, GadgetKind::Button, "+", 300, 0, 50, 40, 0, ""},
+        {kQtyButton, GadgetKind::Button, "", 350, 0, 50, 40, 0, ""},
+        {kMinus, GadgetKind::Button, "-", 400, 0, 50, 40, 0, ""},
+        {kQuantity, GadgetKind::TextField, "1", 450, 0, 100, 40, ui::kRightAligned, "qty"},
+        {kUp, GadgetKind::ImageButton, "", 0, 40, 550, 50, 0, "up"},
+        {kGrid, GadgetKind::ListView, "Articol|Um|Cant|Pret|ID|codbar|CotaTVA|grupa", 0, 90, 550,
+         310, ui::kFullRowSelect | ui::kGridLines, "grid"},
+        {kDown, GadgetKind::ImageButton, "", 0, 400, 550, 50, 0, "down"},
+        {kHiddenField, GadgetKind::TextField, "", 0, 447, 160, 40, 0, ""},
+        {kReports, GadgetKind::Button, "Rapoarte", 2, 452, 120, 42, 0, ""},
+        {kTotal, GadgetKind::TextField, "", 450, 451, 100, 43, ui::kReadOnly | ui::kRightAligned,
+         "total"},
+        {kPaid, GadgetKind::TextField, "", 450, 451, 100, 43, ui::kReadOnly | ui::kRightAligned,
+         "paid"},
+        {kCancel, GadgetKind::Button, "Anuleaza", 550, 0, 120, 60, 0, ""},
+        {kHold, GadgetKind::Button, "Astept", 670, 0, 110, 60, 0, ""},
+        {kSearch, GadgetKind::Button, "Art. Den.", 550, 60, 70, 80, 0, ""},
+        {kCui, GadgetKind::Button, "CUI", 620, 60, 90, 40, 0, ""},
+        {kText, GadgetKind::Button, "TEXT", 620, 100, 90, 40, 0, ""},
+        {kDiscount, GadgetKind::Button, "Discount", 122, 452, 120, 42, 0, ""},
+        {kGroups, GadgetKind::Button, "Art. Grp.", 710, 60, 70, 80, 0, ""},
+        {kRemoveLine, GadgetKind::Button, "St. Poz.", 550, 140, 110, 60, 0, ""},
+        {kPrice, GadgetKind::Button, "M. Pret", 660, 140, 120, 60, 0, ""},
+        {kKey7, GadgetKind::Button, "7", 550, 200, 60, 50, 0, ""},
+        {kKey8, GadgetKind::Button, "8", 610, 200, 60, 50, 0, ""},
+        {kKey9, GadgetKind::Button, "9", 670, 200, 60, 50, 0, ""},
+        {kKey4, GadgetKind::Button, "4", 550, 250, 60, 50, 0, ""},
+        {kKey5, GadgetKind::Button, "5", 610, 250, 60, 50, 0, ""},
+        {kKey6, GadgetKind::Button, "6", 670, 250, 60, 50, 0, ""},
+        {kKey1, GadgetKind::Button, "1", 550, 300, 60, 50, 0, ""},
+        {kKey2, GadgetKind::Button, "2", 610, 300, 60, 50, 0, ""},
+        {kKey3, GadgetKind::Button, "3", 670, 300, 60, 50, 0, ""},
+        {kKey0, GadgetKind::Button, "0", 550, 350, 120, 40, 0, ""},
+        {kPoint, GadgetKind::Button, ".", 670, 350, 60, 40, 0, ""},
+        {kEnter, GadgetKind::Button, "ENTER", 730, 200, 50, 90, 0, ""},
+        {kPay2, GadgetKind::Button, "Incasare Card", 550, 390, 120, 60, 0, "pay2"},
+        {kPay1, GadgetKind::Button, "Incasare Cash", 670, 390, 110, 60, 0, "pay1"},
+    };
+    return spec;
+}
+
+ui::FormSpec backdropLayout(int width, int height) {
+    ui::FormSpec spec;
+    spec.name = "Fundal";
+    spec.title = "";
+    spec.width = width;
+    spec.height = height;
+    spec.scaled = false;
+    spec.maximizeBox = true;
+    spec.gadgets = {
+        {kBackdropLeft, GadgetKind::Image, "", 0, 0, width / 2, height, 0, "backdrop-left"},
+        {kBackdropRight, GadgetKind::Image, "", width / 2, 0, width - width / 2, height, 0,
+         "backdrop-right"},
+    };
+    return spec;
+}
+
+}  // namespace vandrix::shell::interfata

@@ -1,0 +1,74 @@
+// The application object: the process-wide state of one running program, created at start and
+// passed by reference to every window and operation that needs it.
+#pragma once
+
+#include <ctime>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "shell/palette.h"
+#include "shell/settings.h"
+#include "store/database.h"
+
+namespace vandrix::ui {
+class Runtime;
+}
+
+namespace vandrix::shell {
+
+class Dialogs;
+
+inline constexpr const char* kVersionText = "v3.0.60.286";
+inline constexpr const char* kDatabaseFile = "baza.db";
+
+// The two lines of the customer display and the hold-off, shared with the display thread.
+class DisplayLines {
+public:
+    void set(const std::string& line1, const std::string& line2) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        line1_ = line1;
+        line2_ = line2;
+    }
+    std::pair<std::string, std::string> get() const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return {line1_, line2_};
+    }
+    void setHoldOff(long holdOff) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        holdOff_ = holdOff;
+    }
+    long holdOff() const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return holdOff_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::string line1_ = "  URMATORUL CLIENT  ";
+    std::string line2_ = "       VA ROG       ";
+    long holdOff_ = 0;
+};
+
+struct Application {
+    Application(ui::Runtime& runtime, Dialogs& dialogs) : ui(runtime), dialogs(dialogs) {}
+
+    ui::Runtime& ui;
+    Dialogs& dialogs;
+
+    Settings settings;
+    Palette palette{};
+    std::unique_ptr<store::Database> db;  // the connection every operation uses
+
+    long currentPeriod = 0;     // the open end-of-day period
+    std::time_t lastZ = 0;      // time of the last Z report
+    int notVatPayer = 0;        // 1: every article is sold in VAT group 5
+    std::string operatorName = "Operator";
+    bool labelLibraryLoaded = false;
+
+    DisplayLines display;
+    std::string buyerFiscalCode;  // the buyer's fiscal code for the receipt ("" when none)
+    std::string receiptText;      // free text lines of the receipt
+};
+
+}  // namespace vandrix::shell

@@ -1,0 +1,49 @@
+// The program's own dialogs: the message box, the input box, the timed message and the
+// copyable message. Callers use this interface, so tests can give the answers.
+#pragma once
+
+#include <string>
+
+#include "shell/dialog_layout.h"
+
+namespace vandrix::ui {
+class Runtime;
+}
+
+namespace vandrix::shell {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Returns 0 (OK or closed), 2 (RENUNTA), 6 (DA) or 7 (NU).
+    virtual int message(const std::string& text, const std::string& title, int flags) = 0;
+    // Returns "Ok|text", "Yes|text", "No|text" or "Cancel|text"; closing the box asks
+    // "Inchidem?": DA ends the program, NU returns the text alone.
+    virtual std::string input(const std::string& text, const std::string& title,
+                              const std::string& initial, int flags) = 0;
+    // Shows the text without buttons for the given time (or until closed); returns 0.
+    virtual int timedMessage(const std::string& text, const std::string& title, int flags,
+                             int milliseconds) = 0;
+    // Returns 1 when it closed because the time ran out, 0 otherwise. Mode 1 names the second
+    // button "Iesire" instead of "Copy".
+    virtual int copyableMessage(const std::string& title, const std::string& text,
+                                int milliseconds, int mode) = 0;
+};
+
+// The dialogs on screen, built with the window runtime.
+class ScreenDialogs final : public Dialogs {
+public:
+    explicit ScreenDialogs(ui::Runtime& runtime) : runtime_(runtime) {}
+    int message(const std::string& text, const std::string& title, int flags) override;
+    std::string input(const std::string& text, const std::string& title, const std::string& initial,
+                      int flags) override;
+    int timedMessage(const std::string& text, const std::string& title, int flags,
+                     int milliseconds) override;
+    int copyableMessage(const std::string& title, const std::string& text, int milliseconds,
+                        int mode) override;
+
+private:
+    ui::Runtime& runtime_;
+};
+
+}  // namespace vandrix::shell

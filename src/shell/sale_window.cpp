@@ -1,0 +1,209 @@
+// The sale window: its build steps after the form's gadgets exist, the titles and the loop.
+#include "shell/sale_window.h"
+
+#include <cmath>
+
+#include "platform/files.h"
+#include "platform/text_file.h"
+#include "shell/Interfatacolor/interfata.h"
+#include "shell/application.h"
+#include "shell/dialogs.h"
+#include "shell/theme.h"
+#include "ui/runtime.h"
+
+namespace vandrix::shell {
+
+using namespace interfata;
+
+namespace {
+
+constexpr int kLoopTimeoutMs = 25;
+
+const char* const kArrowUp = "Data/arrow-up-icon.png";
+const char* const kArrowDown = "Data/arrow-down-icon.png";
+
+// The keypad buttons whose colours come from the palette's keypad entries.
+std::vector<int> keypadGadgets() {
+    std::vector<int> gadgets;
+    for (int d = 0; d <= 9; ++d) gadgets.push_back(keyGadget(d));
+    gadgets.insert(gadgets.end(), {kPoint, kEnter, kX});
+    return gadgets;
+}
+
+}  // namespace
+
+SaleWindow::SaleWindow(Application& app) : app_(app) {}
+SaleWindow::~SaleWindow() = default;
+
+void SaleWindow::openBackdrop() {
+    ui::Runtime& ui = app_.ui;
+    themeForBackdrop(ui.colours(), app_.palette);
+    ui::Rect area = ui.workArea();
+    int width = area.width - 2 * ui.fixedFrameWidth();
+    int height = area.height - ui.captionHeight() - 2 * ui.fixedFrameWidth();
+    backdrop_ = std::make_unique<ui::Form>(ui, backdropLayout(width, height));
+    backdrop_->placeWindow(area.x, area.y, width, height);
+    backdrop_->setBackground(app_.palette[1]);
+    for (int panel : {kBackdropLeft, kBackdropRight})
+        backdrop_->setTextColours(panel, app_.palette[1], app_.palette[1]);
+}
+
+void SaleWindow::open() {
+    ui::Runtime& ui = app_.ui;
+    form_ = std::make_unique<ui::Form>(ui, layout(), backdrop_.get());
+    ui::Form& f = *form_;
+    // The sale window stands in the middle of the backdrop; the backdrop's halves are handled
+    // by this window's loop.
+    ui::Rect area = ui.workArea();
+    int width = ui.scaledX(780);
+    int height = ui.scaledY(520);
+    f.placeWindow(area.x + std::max(0, (area.width - width) / 2),
+                  area.y + std::max(0, (area.height - height) / 2), width, height);
+    backdrop_->forwardEventsTo(form_.get());
+    f.addLinkedForm(backdrop_.get());
+
+    // 1. Focus to the entry field; the quantity field shows "1".
+    f.setFocus(kEntry);
+    f.setText(kQuantity, "1");
+    // 2. The card button disabled, "Discount" hidden until step 9.
+    f.setEnabled(kPay2, false);
+    f.setVisible(kDiscount, false);
+    // 3. Total and paid field, "Rapoarte", the ENTER button one letter per line.
+    f.place(kTotal, 450, 452, 100, 35);
+    f.place(kPaid, 450, 452, 100, 35);
+    f.place(kReports, 550, 452, 120, 42);
+    f.place(kEnter, 730, 200, 50, 100);
+    f.setText(kEnter, "E\r\nN\r\nT\r\nE\r\nR");
+    // 4. Keyboard shortcuts; the field at (0, 447) hidden.
+    for (int d = 0; d <= 9; ++d) {
+        f.addShortcut(ui::digitKey(d), kShortcutDigit0 + d);
+        f.addShortcut(ui::keypadKey(d), kShortcutDigit0 + d);
+    }
+    f.addShortcut(ui::Key::Enter, kShortcutConfirm);
+    f.addShortcut(ui::Key::KeypadDecimal, kShortcutDecimal);
+    f.addShortcut(ui::Key::Comma, kShortcutDecimal);
+    f.addShortcut(ui::Key::Period, kShortcutDecimal);
+    f.addShortcut(ui::Key::KeypadAdd, kShortcutKeypadAdd);
+    f.addShortcut(ui::Key::Space, kShortcutSpace);
+    f.setVisible(kHiddenField, false);
+    // 5. The receipt grid's visible columns; the others are hidden.
+    f.setColumns(kGrid, {"Articol", "Um", "Cant", "Pret", "ID", "codbar", "CotaTVA", "grupa"},
+                 {245, 60, 110, 110, 0, 0, 0, 0});
+    // 6. Fonts.
+    f.setFont(kEnter, {"Lucida Console", ui.scaledY(9), true});
+    // 7. Payment buttons; "Rapoarte" back to x 2; the "X" button.
+    buildPaymentButtons();
+    f.place(kReports, 2, 452, 120, 42);
+    f.addGadget({kX, ui::GadgetKind::Button, "X", 730, 300, 50, 90, 0, ""});
+    for (int mode : {3, 4})
+        if (f.has(payGadget(mode))) f.setEnabled(payGadget(mode), false);
+    // 8. Paid field hidden, the total field's place, the logo.
+    f.setVisible(kPaid, false);
+    f.place(kTotal, 450, 451, 100, 43);
+    if (!platform::missingOrEmpty("logo.bmp")) {
+        f.addGadget({kLogo, ui::GadgetKind::Image, "", 256, 454, 142, 36, 0, "logo"});
+        f.loadImage(kLogo, "logo.bmp", 142, 36);
+    }
+    // 9. Status bar and ticker; the clear button; "QTY"; "Discount" in the place of "TEXT".
+    buildStatusBar();
+    f.setText(kPlus, "c");
+    f.setVisible(kPlus, false);
+    f.setVisible(kMinus, false);
+    f.setText(kQtyButton, "QTY");
+    f.place(kQtyButton, 300, 0, 150, 40);
+    f.place(kDiscount, 620, 100, 90, 40);
+    f.setVisible(kDiscount, true);
+    f.setText(kQuantity, "1.000");
+    // 10. Colours come with the theme; "TEXT" to its place.
+    f.place(kText, 122, 452, 120, 42);
+    f.loadImage(kUp, kArrowUp, 0, 0);
+    f.loadImage(kDown, kArrowDown, 0, 0);
+    f.setFocus(kEntry);
+}
+
+void SaleWindow::buildPaymentButtons() {
+    ui::Runtime& ui = app_.ui;
+    ui::Form& f = *form_;
+    struct Place {
+        int x, y, w, h;
+        ui::Colour colour;
+    };
+    const Place places[5] = {{},
+                             {670, 390, 110, 60, ui::rgb(0, 0, 0)},
+                             {550, 390, 120, 60, ui::rgb(255, 0, 0)},
+                             {550, 450, 120, 45, ui::rgb(0, 0, 255)},
+                             {670, 450, 110, 45, ui::rgb(160, 128, 0)}};
+    const ui::FontSpec plain{"Lucida Console", ui.scaledY(12), false};
+    const ui::FontSpec bold{"Lucida Console", ui.scaledY(12), true};
+    for (int mode = 1; mode <= 4; ++mode) {
+        const std::string& name = app_.settings.paymentModes[mode].name;
+        if (trim(name).empty()) continue;  // modes 1 and 2 keep their plain buttons
+        const Place& p = places[mode];
+        const int gadget = payGadget(mode);
+        const bool wasEnabled = !f.has(gadget) || f.isEnabled(gadget);
+        f.addGadget({gadget, ui::GadgetKind::ImageButton, "", p.x, p.y, p.w, p.h, 0,
+                     "pay" + std::to_string(mode)});
+        if (!wasEnabled) f.setEnabled(gadget, false);
+        ui::TextImage image;
+        image.width = ui.scaledX(p.w);
+        image.height = ui.scaledY(p.h);
+        image.background = ui::rgb(255, 255, 255);
+        image.lines.push_back({mode == 1 ? "Incasare" : " Incasare", plain, p.colour,
+                               ui.scaledX(10), ui.scaledY(10)});
+        image.lines.push_back({name, bold, p.colour, ui.scaledX(mode == 3 ? 25 : 10),
+                               ui.scaledY(28)});
+        f.setImage(gadget, image);
+    }
+}
+
+void SaleWindow::buildStatusBar() {
+    ui::Form& f = *form_;
+    f.setStatusFields({0, 0, 775});
+    std::vector<std::string> lines;
+    if (!platform::missingOrEmpty("text.txt"))
+        lines = platform::readLines("text.txt", platform::Encoding::Ansi).value_or(lines);
+    ticker_.emplace(lines, app_.ui.scaleX);
+    f.setStatusText(2, ticker_->visible());
+}
+
+void SaleWindow::applyTheme() {
+    shell::applyTheme(app_.ui.colours(), app_.palette, *form_, keypadGadgets());
+}
+
+void SaleWindow::setTitles() {
+    std::string title = "Utilizator: " + app_.operatorName;
+    form_->setTitle(title);
+    backdrop_->setTitle(title);
+    form_->setTitle(form_->title() + " / " + kVersionText);
+}
+
+bool SaleWindow::confirmClose() {
+    return app_.dialogs.message("Inchidem?", "Inchidem", kButtonsYesNo) == kResultYes;
+}
+
+bool SaleWindow::handle(const ui::Event& event) {
+    using ui::EventType;
+    if (event.type == EventType::Close) return !confirmClose();
+    if (event.gadget == kBackdropLeft && event.type == EventType::DoubleClick)
+        return !confirmClose();
+    if (event.gadget == kBackdropRight && event.type == EventType::DoubleClick) {
+        backdrop_->minimize();
+        return true;
+    }
+    return true;
+}
+
+void SaleWindow::afterEvent() {
+    if (ticker_ && ticker_->stepIfDue(app_.ui.clock().elapsedMs()))
+        form_->setStatusText(2, ticker_->visible());
+}
+
+void SaleWindow::run() {
+    while (true) {
+        auto event = form_->wait(kLoopTimeoutMs);
+        if (event && !handle(*event)) return;
+        afterEvent();
+    }
+}
+
+}  // namespace vandrix::shell

@@ -1,0 +1,198 @@
+// The program's start-up steps in their order, the event loop and the shutdown.
+#include "shell/startup.h"
+
+#include <cmath>
+#include <iostream>
+
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/instance_lock.h"
+#include "platform/md5.h"
+#include "platform/paths.h"
+#include "platform/system.h"
+#include "platform/text_file.h"
+#include "shell/application.h"
+#include "shell/dialogs.h"
+#include "shell/login.h"
+#include "shell/operators.h"
+#include "shell/palette.h"
+#include "shell/resources.h"
+#include "shell/sale_window.h"
+#include "shell/settings_files.h"
+#include "shell/subsystems.h"
+#include "store/database2020.h"
+#include "ui/runtime.h"
+
+namespace vandrix::shell {
+namespace {
+
+using platform::Encoding;
+
+// Writes a resource file in full unless an empty file of that name is there: a missing file is
+// created, one with any content rewritten, an empty one left alone.
+void writeResource(const std::string& path, std::string_view bytes) {
+    if (bytes.empty() || platform::fileSize(path) == 0) return;
+    platform::writeWholeFile(path, std::string(bytes));
+}
+
+void writeResourceFiles() {
+    for (const char* folder : {"Data", "dll", "dll/32bit", "dll/64bit"}) platform::makeDirectory(folder);
+    for (const char* icon : {"arrow-up-icon.png", "arrow-down-icon.png", "arrow-left-icon.png"})
+        writeResource(std::string("Data/") + icon, resourceBytes(icon));
+    std::string bundle = platform::systemCertificateBundle();
+    if (!bundle.empty())
+        if (auto bytes = platform::readWholeFile(bundle)) writeResource("cacert.pem", *bytes);
+}
+
+// The update swap: a "vandrixupdate.dat" that differs from the running program replaces it.
+// Returns true when the program must end now for the swap.
+bool swapInUpdate(ui::Runtime& ui) {
+    const std::string update = "vandrixupdate.dat";
+    if (!platform::fileExists(update) || platform::isDirectory(update)) return false;
+    const std::string executable = platform::executablePath();
+    const std::string updateDigest = platform::md5OfFile(update);
+    if (updateDigest.empty() || updateDigest == platform::md5OfFile(executable)) return false;
+    platform::UpdateScript script = platform::updateSwapScript(executable, update);
+    if (!platform::writeWholeFile(script.fileName, script.content)) return false;
+    ui.pause(250);
+    std::string arguments;
+    for (const auto& a : script.arguments) arguments += (arguments.empty() ? "" : " ") + a;
+    ui.noteRun(script.program, arguments);
+    // A scripted run records the swap but never replaces the program that runs the script.
+    if (!ui.scripted()) platform::startDetached(script.program, script.arguments, "");
+    ui.pause(250);
+    return true;
+}
+
+// Opens the database for the run and finds the open period, opening the "ZINI" one when
+// there is none.
+void openPeriod(Application& app) {
+    app.db = store::Database::open(kDatabaseFile);
+    if (!app.db) return;
+    long open = static_cast<long>(app.db->scalarInteger("Select max(id) from eod where data is null;"));
+    if (open == 0) {
+        open = app.settings.zini;
+        app.db->exec("insert into eod (id) values(?);", {std::to_string(open)});
+        if (app.settings.zini > 0) rewriteCaleBonuriAfterZini(app.settings);
+    }
+    app.currentPeriod = open;
+}
+
+std::time_t readLastZ(ui::Runtime& ui) {
+    std::time_t lastZ = ui.clock().now();
+    if (!platform::missingOrEmpty("lastz")) {
+        std::string first = trim(platform::readFirstLine("lastz", Encoding::Ansi));
+        lastZ = static_cast<std::time_t>(integerOf(first));
+    }
+    return lastZ;
+}
+
+// The one-time VAT-payer question.
+void askVatPayer(Application& app) {
+    const std::string file = "platitortva.vandrix";
+    if (platform::missingOrEmpty(file)) {
+        int answer = app.dialogs.message("Firma este Platitoare de TVA?\r\n\r\n", "Atentie",
+                                         kButtonsYesNo);
+        app.notVatPayer = answer == kResultNo ? 1 : 0;
+        platform::writeLines(file, {std::to_string(app.notVatPayer)}, Encoding::Ansi);
+    } else {
+        app.notVatPayer = static_cast<int>(integerOf(platform::readFirstLine(file, Encoding::Ansi)));
+    }
+}
+
+void shutdown(Application& app) {
+    app.display.set("        PAUZA       ", "       TEHNICA      ");
+    app.dialogs.timedMessage("Sincronizare Baza Date / Echipamente\r\n\r\n", "Sincronizare", 0,
+                             3500);
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(int argc, char** argv) {
+    CommandLine line;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--script" || arg == "--transcript") {
+            if (i + 1 >= argc) {
+                line.error = arg + " needs a file";
+                break;
+            }
+            (arg == "--script" ? line.scriptPath : line.transcriptPath) = argv[++i];
+        } else if (line.firstParameter.empty()) {
+            line.firstParameter = arg;
+        }
+    }
+    return line;
+}
+
+int runProgram(int argc, char** argv, const Subsystems& subsystems) {
+    CommandLine command = parseCommandLine(argc, argv);
+    if (!command.error.empty()) {
+        std::cerr << command.error << "\n";
+        return 5;
+    }
+    ui::Runtime ui(argc, argv, {command.scriptPath, command.transcriptPath});
+    if (!ui.ready()) return ui.scriptError();
+    ScreenDialogs dialogs(ui);
+    Application app(ui, dialogs);
+
+    // 1. One running copy per user.
+    auto lock = platform::InstanceLock::acquire(platform::userName());
+    if (!lock) {
+        ui.systemMessage("Aplicatia ruleaza!", "Eroare");
+        return 1;
+    }
+    // 2.-6. Defaults, folders and resource files, palettes; the label printer's connection
+    // defaults to "USB" in the settings.
+    writeResourceFiles();
+    createPalettes();
+    // 7. A waiting update.
+    if (swapInUpdate(ui)) return 0;
+    // 8. The operating-system version.
+    if (!platform::systemVersionSupported() && upper(trim(command.firstParameter)) != "WINDOWSXP") {
+        ui.systemMessage("Programul ruleaza pe Windows 7 sau versiuni Superioare", "Eroare");
+        return 1;
+    }
+    // 9.-10. Report and import folders, the settings files.
+    platform::makeDirectory("rapoarte");
+    platform::makeDirectory("import");
+    app.settings = loadSettings(platform::currentFolderWithSeparator());
+    app.palette = readPalette(app.settings.palette);
+    ui.scaleX = app.settings.scaleX;
+    ui.scaleY = app.settings.scaleY;
+
+    // 11.-12. The backdrop window; with "winsize" 0 the sale window fits the desktop.
+    SaleWindow sale(app);
+    sale.openBackdrop();
+    if (app.settings.winsize == 0) {
+        ui::Rect area = ui.workArea();
+        ui.scaleX = (area.width - 2 * ui.fixedFrameWidth()) / 890.0;
+        ui.scaleY = (area.height - ui.captionHeight() - 2 * ui.fixedFrameWidth()) / 600.0;
+    }
+    // 14. The database and its schema; 16. the settings that need the working folder ready.
+    store::Database2020(kDatabaseFile);
+    finishSettings(app.settings);
+    // 17. The default font of all gadgets.
+    ui.defaultFont = {"Lucida Console", static_cast<int>(std::lround(16 * ui.scaleY)), false};
+    // 18.-19. The connection for the run, the open period, the last Z.
+    openPeriod(app);
+    app.lastZ = readLastZ(ui);
+    // 22.-23. The sale window, the operators file, the theme.
+    sale.open();
+    ensureOperatorsFile();
+    sale.applyTheme();
+    // 24. The VAT-payer question; 25. the operator login and the titles.
+    askVatPayer(app);
+    login(app);
+    sale.setTitles();
+    // 26. The one-time repair of the closed periods' totals.
+    if (subsystems.repairPeriodTotals)
+        if (long last = subsystems.repairPeriodTotals(app); last > 0)
+            app.currentPeriod = last < 3 ? 2 : last;
+    // 27. The event loop, then the shutdown.
+    sale.run();
+    shutdown(app);
+    return 0;
+}
+
+}  // namespace vandrix::shell

@@ -1,0 +1,19 @@
+// The operations of the subsystems that the shell calls: start-up's one-time period repair, and
+// the handlers of the sale window's buttons as the subsystems arrive. The subsystems build on
+// the shell (its dialogs, settings and application object), so the shell does not link them;
+// the program's entry hands them in.
+#pragma once
+
+#include <functional>
+
+namespace vandrix::shell {
+
+struct Application;
+
+struct Subsystems {
+    // Recomputes the closed periods' totals once per installation; returns the last period id
+    // when the repair ran, 0 otherwise.
+    std::function<long(Application&)> repairPeriodTotals;
+};
+
+}  // namespace vandrix::shell

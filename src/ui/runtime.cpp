@@ -1,0 +1,256 @@
+// The window runtime: Qt's application object, keyboard shortcuts, fonts, the clock and the
+// automation driver with its transcript.
+#include "ui/runtime.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFont>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/system.h"
+#include "ui/automation.h"
+#include "ui/form.h"
+
+namespace vandrix::ui {
+
+namespace {
+
+std::optional<Key> keyOf(const QKeyEvent& e) {
+    const bool keypad = e.modifiers() & Qt::KeypadModifier;
+    const int k = e.key();
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) return keypad ? keypadKey(k - Qt::Key_0) : digitKey(k - Qt::Key_0);
+    switch (k) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return Key::Enter;
+        case Qt::Key_Period:
+            return keypad ? Key::KeypadDecimal : Key::Period;
+        case Qt::Key_Comma:
+            return keypad ? Key::KeypadDecimal : Key::Comma;
+        case Qt::Key_Plus:
+            if (keypad) return Key::KeypadAdd;
+            return std::nullopt;
+        case Qt::Key_Space:
+            return Key::Space;
+        case Qt::Key_Escape:
+            return Key::Escape;
+        case Qt::Key_Execute:
+            return Key::Execute;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+// Gives each window's keyboard shortcuts the key before the focused gadget sees it, for real
+// typing and for the automation's typing alike.
+class ShortcutFilter : public QObject {
+public:
+    explicit ShortcutFilter(Runtime& runtime) : runtime_(runtime) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        Form* form = runtime_.formOfWidget(widget->window());
+        if (!form) return false;
+        auto key = keyOf(*static_cast<QKeyEvent*>(event));
+        if (!key) return false;
+        auto shortcut = form->shortcutFor(*key);
+        if (!shortcut) return false;
+        form->post({EventType::Shortcut, *shortcut});
+        return true;
+    }
+
+private:
+    Runtime& runtime_;
+};
+
+Runtime::Runtime(int& argc, char** argv, const RuntimeOptions& options) {
+    if (!options.transcriptPath.empty())
+        transcriptFile_ = std::fopen(platform::toPlatformPath(options.transcriptPath).c_str(), "wb");
+
+    if (!options.scriptPath.empty()) {
+        auto text = platform::readWholeFile(options.scriptPath);
+        if (!text) {
+            std::cerr << "cannot read the script " << options.scriptPath << "\n";
+            ready_ = false;
+            scriptError_ = 5;
+            return;
+        }
+        ScriptParse parse = parseScript(*text);
+        if (parse.errorLine) {
+            std::cerr << "line " << parse.errorLine << " is not a step: " << parse.error << "\n";
+            ready_ = false;
+            scriptError_ = 5;
+            return;
+        }
+        // A scripted run has no screen of its own: it runs offscreen on a screen the size of a
+        // cash desk's (1024 x 768, or VANDRIX_SCREEN=WxH), on a clock that jumps over pauses.
+        int screenWidth = 1024, screenHeight = 768;
+        if (const char* size = std::getenv("VANDRIX_SCREEN"))
+            std::sscanf(size, "%dx%d", &screenWidth, &screenHeight);
+        screenConfig_ = platform::temporaryFolder() + "vandrix-screen-" +
+                        std::to_string(platform::processId()) + ".json";
+        platform::writeWholeFile(
+            screenConfig_, "{\"screens\":[{\"name\":\"Casa\",\"x\":0,\"y\":0,\"width\":" +
+                               std::to_string(screenWidth) + ",\"height\":" +
+                               std::to_string(screenHeight) +
+                               ",\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}]}");
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + screenConfig_.c_str());
+        std::time_t start = std::time(nullptr);
+        if (const char* fixed = std::getenv("VANDRIX_CLOCK_START")) {
+            std::time_t t = platform::parseLocalTime(fixed);
+            if (t >= 0) start = t;
+        }
+        clock_ = std::make_unique<platform::ManualClock>(start);
+        automation_ = std::make_unique<Automation>(*this, std::move(parse.steps));
+    } else {
+        clock_ = std::make_unique<platform::SystemClock>();
+    }
+    app_ = std::make_unique<QApplication>(argc, argv);
+    if (!screenConfig_.empty()) platform::deleteFile(screenConfig_);
+    QApplication::setQuitOnLastWindowClosed(false);
+    shortcutFilter_ = std::make_unique<ShortcutFilter>(*this);
+    app_->installEventFilter(shortcutFilter_.get());
+}
+
+Runtime::~Runtime() {
+    if (app_) app_->removeEventFilter(shortcutFilter_.get());
+    if (transcriptFile_) std::fclose(transcriptFile_);
+}
+
+int Runtime::scaledX(int v) const { return static_cast<int>(std::lround(v * scaleX)); }
+int Runtime::scaledY(int v) const { return static_cast<int>(std::lround(v * scaleY)); }
+
+QFont Runtime::font(const FontSpec& spec) const {
+    QFont f(QString::fromStdString(spec.family));
+    // Faces that are not installed fall back to one of the same kind, so layouts keep their
+    // proportions: a monospace face for "Lucida Console", a sans one otherwise.
+    if (spec.family == "Lucida Console" || spec.family == "Courier New") {
+        f.setStyleHint(QFont::TypeWriter, QFont::PreferQuality);
+        f.setFamilies({QString::fromStdString(spec.family), "DejaVu Sans Mono", "monospace"});
+    } else {
+        f.setStyleHint(QFont::SansSerif, QFont::PreferQuality);
+        f.setFamilies({QString::fromStdString(spec.family), "DejaVu Sans", "sans-serif"});
+    }
+    f.setPointSize(std::max(1, spec.height));
+    f.setBold(spec.bold);
+    return f;
+}
+
+Rect Runtime::workArea() const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {0, 0, 800, 600};
+    QRect r = screen->availableGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+bool Runtime::shiftHeld() const {
+    if (automation_) return scriptShift_;
+    return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
+}
+
+void Runtime::setClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+std::string Runtime::clipboardText() const {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+std::optional<std::string> Runtime::chooseFile(const std::string& title, const std::string& folder,
+                                               const std::string& pattern) {
+    if (automation_) return automation_->answerFileDialog(title);
+    QString chosen = QFileDialog::getOpenFileName(nullptr, QString::fromStdString(title),
+                                                  QString::fromStdString(folder),
+                                                  QString::fromStdString(pattern));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
+}
+
+void Runtime::shellOpen(const std::string& pathOrAddress) {
+    transcript("shell-open " + pathOrAddress);
+    if (!automation_) platform::openWithAssociatedProgram(pathOrAddress);
+}
+
+void Runtime::noteRun(const std::string& program, const std::string& arguments) {
+    transcript("run " + program + (arguments.empty() ? "" : " " + arguments));
+}
+
+std::string Runtime::transcriptText(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else out.push_back(c);
+    }
+    return out;
+}
+
+void Runtime::transcript(const std::string& line) {
+    if (!transcriptFile_) return;
+    std::string text = transcriptText(line) + "\n";
+    std::fwrite(text.data(), 1, text.size(), transcriptFile_);
+    std::fflush(transcriptFile_);
+}
+
+void Runtime::processEvents() {
+    if (app_) QApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void Runtime::pause(int ms) {
+    if (automation_) {
+        clock_->sleepMs(ms);
+        processEvents();
+        return;
+    }
+    const std::int64_t end = clock_->elapsedMs() + ms;
+    while (clock_->elapsedMs() < end) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        clock_->sleepMs(static_cast<int>(std::min<std::int64_t>(10, end - clock_->elapsedMs())));
+    }
+}
+
+void Runtime::systemMessage(const std::string& text, const std::string& title) {
+    std::cerr << title << ": " << text << "\n";
+    transcript("message " + title + " | " + text + " | 0");
+    if (!automation_ && app_) QMessageBox::critical(nullptr, QString::fromStdString(title),
+                                                    QString::fromStdString(text));
+}
+
+void Runtime::exitProcess(int status) {
+    if (transcriptFile_) std::fflush(transcriptFile_);
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::_exit(status);
+}
+
+void Runtime::registerForm(Form* form) { forms_.push_back(form); }
+
+void Runtime::unregisterForm(Form* form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+}
+
+Form* Runtime::formOfWidget(QWidget* widget) const {
+    for (Form* f : forms_)
+        if (f->window() == widget) return f;
+    return nullptr;
+}
+
+}  // namespace vandrix::ui
