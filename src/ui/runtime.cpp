@@ -55,6 +55,15 @@ std::optional<Key> keyOf(const QKeyEvent& e) {
     }
 }
 
+// A scripted run has no desktop: the offscreen platform's notes about what it cannot do (raise a
+// window, find a runtime folder) say nothing about the program, so they are left out.
+void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith("This plugin does not support") ||
+        message.startsWith("QStandardPaths: XDG_RUNTIME_DIR"))
+        return;
+    std::cerr << qFormatLogMessage(type, context, message).toStdString() << "\n";
+}
+
 }  // namespace
 
 // Gives each window's keyboard shortcuts the key before the focused gadget sees it, for real
@@ -113,6 +122,7 @@ Runtime::Runtime(int& argc, char** argv, const RuntimeOptions& options) {
                                std::to_string(screenHeight) +
                                ",\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}]}");
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + screenConfig_.c_str());
+        qInstallMessageHandler(quietOffscreenNotes);
         std::time_t start = std::time(nullptr);
         if (const char* fixed = std::getenv("VANDRIX_CLOCK_START")) {
             std::time_t t = platform::parseLocalTime(fixed);
