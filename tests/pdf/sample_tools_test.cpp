@@ -20,7 +20,9 @@ class SampleDocument : public ::testing::Test {
             if (!testing::toolAvailable(tool))
                 GTEST_SKIP() << tool << " is not installed";
         }
-        auto [status, output] = runCommand(std::string(PDF_SAMPLE_PATH) + " '" + file() + "' 2>&1");
+        auto [status, output] =
+            runCommand("LSAN_OPTIONS=suppressions=" PDF_LSAN_SUPPRESSIONS " " PDF_SAMPLE_PATH " '" +
+                       file() + "' 2>&1");
         ASSERT_EQ(status, 0) << output;
     }
     std::string file() const { return (folder / "sample.pdf").string(); }
