@@ -1,6 +1,7 @@
 // The program's entry: hands the subsystems' operations to the shell and runs the start-up
 // sequence, the sale window's loop and the shutdown.
 #include "fiscal/period_totals.h"
+#include "sale/sale_desk.h"
 #include "shell/application.h"
 #include "shell/startup.h"
 #include "shell/subsystems.h"
@@ -10,6 +11,9 @@ int main(int argc, char** argv) {
     shell::Subsystems subsystems;
     subsystems.repairPeriodTotals = [](shell::Application&) {
         return fiscal::repairPeriodTotals(shell::kDatabaseFile);
+    };
+    subsystems.saleOperations = [](shell::Application& app, ui::Form& form) {
+        return std::make_unique<sale::SaleDesk>(app, form);
     };
     return shell::runProgram(argc, argv, subsystems);
 }

@@ -67,6 +67,11 @@ struct Application {
     bool labelLibraryLoaded = false;
 
     DisplayLines display;
+    bool displayPortOpen = false;  // the customer display's serial port opened at start
+    // The customer display shows the sale: its port is open, or the fiscal printer drives it.
+    bool displayInUse() const {
+        return displayPortOpen || settings.tipAmef == "TM80" || settings.tipAmef == "ZF80";
+    }
     std::string buyerFiscalCode;  // the buyer's fiscal code for the receipt ("" when none)
     std::string receiptText;      // free text lines of the receipt
 };

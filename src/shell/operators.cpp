@@ -24,22 +24,7 @@ std::string secondField(const std::string& line) {
 
 }  // namespace
 
-std::int64_t passwordValue(const std::string& text) {
-    std::string t = trim(text);
-    size_t i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-        negative = t[i++] == '-';
-    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
-    std::int64_t value = 0;
-    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) {
-        int digit = t[i] - '0';
-        if (value > (max - digit) / 10)
-            break;  // longer than any password: stop, no overflow
-        value = value * 10 + digit;
-    }
-    return negative ? -value : value;
-}
+std::int64_t passwordValue(const std::string& text) { return integerValue(text); }
 
 std::optional<std::string> findOperator(const std::vector<std::string>& lines,
                                         const std::string& typedPassword) {

@@ -8,6 +8,8 @@
 #include "shell/Interfatacolor/interfata.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
+#include "shell/sale_operations.h"
+#include "shell/subsystems.h"
 #include "shell/theme.h"
 #include "ui/runtime.h"
 
@@ -32,7 +34,8 @@ std::vector<int> keypadGadgets() {
 
 }  // namespace
 
-SaleWindow::SaleWindow(Application& app) : app_(app) {}
+SaleWindow::SaleWindow(Application& app, const Subsystems& subsystems)
+    : app_(app), subsystems_(subsystems) {}
 SaleWindow::~SaleWindow() = default;
 
 void SaleWindow::openBackdrop() {
@@ -119,6 +122,7 @@ void SaleWindow::open() {
     f.loadImage(kUp, kArrowUp, 0, 0);
     f.loadImage(kDown, kArrowDown, 0, 0);
     f.setFocus(kEntry);
+    if (subsystems_.saleOperations) operations_ = subsystems_.saleOperations(app_, f);
 }
 
 void SaleWindow::buildPaymentButtons() {
@@ -190,15 +194,34 @@ bool SaleWindow::handle(const ui::Event& event) {
         backdrop_->minimize();
         return true;
     }
+    if (event.gadget == kBackdropLeft || event.gadget == kBackdropRight) return true;
+    if (event.gadget == kLogo && event.type == EventType::Click) {
+        openLogoLink();
+        return true;
+    }
+    if (event.type == EventType::Shortcut && backdrop_->isMaximized()) backdrop_->showNormal();
+    if (operations_) operations_->handle(event);
     return true;
 }
 
+void SaleWindow::openLogoLink() {
+    if (platform::missingOrEmpty("logolink.txt")) return;
+    std::string address = trim(platform::readFirstLine("logolink.txt", platform::Encoding::Ansi));
+    if (address.find("://") == std::string::npos) address = "https://" + address;
+    form_->setFocus(kEntry);
+    app_.ui.shellOpen(address);
+}
+
 void SaleWindow::afterEvent() {
+    if (operations_) operations_->afterEvent();
     if (ticker_ && ticker_->stepIfDue(app_.ui.clock().elapsedMs()))
         form_->setStatusText(2, ticker_->visible());
 }
 
 void SaleWindow::run() {
+    // The window is ready before the cashier's first key: the work after an event has been done
+    // once, as after the loop's first wait.
+    afterEvent();
     while (true) {
         auto event = form_->wait(kLoopTimeoutMs);
         if (event && !handle(*event)) return;

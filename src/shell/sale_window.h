@@ -11,10 +11,12 @@
 namespace vandrix::shell {
 
 struct Application;
+struct Subsystems;
+class SaleOperations;
 
 class SaleWindow {
 public:
-    explicit SaleWindow(Application& app);
+    SaleWindow(Application& app, const Subsystems& subsystems);
     ~SaleWindow();
 
     // The backdrop window (its size fixes the scale factors when "winsize" is 0).
@@ -37,8 +39,11 @@ private:
     bool handle(const ui::Event& event);  // false when the loop ends
     void afterEvent();
     bool confirmClose();
+    void openLogoLink();
 
     Application& app_;
+    const Subsystems& subsystems_;
+    std::unique_ptr<SaleOperations> operations_;
     std::unique_ptr<ui::Form> backdrop_;
     std::unique_ptr<ui::Form> form_;
     std::optional<Ticker> ticker_;

@@ -1,6 +1,8 @@
 // The rules by which the lines of the settings files become settings values.
 #include "shell/settings.h"
 
+#include <charconv>
+
 #include <cctype>
 #include <cmath>
 #include <cstdint>
@@ -102,24 +104,48 @@ long integerOf(const std::string& s) {
 }
 
 double numberOf(const std::string& s) {
+    // The longest prefix of the form [sign]digits[.digits], read without the locale's help so
+    // that "." is the decimal point whatever the system's language.
     size_t i = s.find_first_not_of(' ');
     if (i == std::string::npos)
         return 0;
-    bool negative = false;
+    size_t start = i;
     if (s[i] == '+' || s[i] == '-')
-        negative = s[i++] == '-';
-    double value = 0;
-    for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])); ++i)
-        value = value * 10 + (s[i] - '0');
+        ++i;
+    size_t digits = i;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
+        ++i;
     if (i < s.size() && s[i] == '.') {
-        double scale = 0.1;
-        for (++i; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])); ++i) {
-            value += (s[i] - '0') * scale;
-            scale /= 10;
-        }
+        size_t fraction = i + 1;
+        while (fraction < s.size() && std::isdigit(static_cast<unsigned char>(s[fraction])))
+            ++fraction;
+        if (fraction > i + 1 || i > digits)
+            i = fraction;
     }
-    if (!std::isfinite(value))
+    if (i == digits)
         return 0;
+    size_t from = s[start] == '+' ? start + 1 : start;
+    double value = 0;
+    auto [end, error] = std::from_chars(s.data() + from, s.data() + i, value);
+    if (error != std::errc() || !std::isfinite(value))
+        return 0;
+    return value;
+}
+
+std::int64_t integerValue(const std::string& text) {
+    std::string t = trim(text);
+    size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        negative = t[i++] == '-';
+    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+    std::int64_t value = 0;
+    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) {
+        int digit = t[i] - '0';
+        if (value > (max - digit) / 10)
+            break;  // longer than any number written here: stop, no overflow
+        value = value * 10 + digit;
+    }
     return negative ? -value : value;
 }
 

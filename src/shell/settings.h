@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,9 @@ std::string upper(const std::string& s);
 long integerOf(const std::string& s);
 // Leading decimal number with an optional fraction; text that is not a number reads 0.
 double numberOf(const std::string& s);
+// The integer value of a text in 64 bits: leading sign and decimal digits after spaces ("0042"
+// is 42); a text without them reads 0; a longer run of digits stops before it overflows.
+std::int64_t integerValue(const std::string& s);
 
 // A key line split as the settings files read it: the key is the text before the first "=",
 // trimmed and upper-cased; the value the text between the first and the second "=".

@@ -162,7 +162,7 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     ui.scaleY = app.settings.scaleY;
 
     // 11.-12. The backdrop window; with "winsize" 0 the sale window fits the desktop.
-    SaleWindow sale(app);
+    SaleWindow sale(app, subsystems);
     sale.openBackdrop();
     if (app.settings.winsize == 0) {
         ui::Rect area = ui.workArea();

@@ -5,15 +5,23 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+
+namespace vandrix::ui {
+class Form;
+}
 
 namespace vandrix::shell {
 
 struct Application;
+class SaleOperations;
 
 struct Subsystems {
     // Recomputes the closed periods' totals once per installation; returns the last period id
     // when the repair ran, 0 otherwise.
     std::function<long(Application&)> repairPeriodTotals;
+    // The sale screen's handlers, working on the sale window's form.
+    std::function<std::unique_ptr<SaleOperations>(Application&, ui::Form&)> saleOperations;
 };
 
 }  // namespace vandrix::shell

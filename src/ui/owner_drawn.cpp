@@ -90,7 +90,7 @@ void ImageButton::paintEvent(QPaintEvent* event) {
     // An image of the button's size fills it; a smaller one (an icon) stands in the middle at its
     // own size, and a larger one is shrunk to fit, keeping its proportions.
     QPainter p(this);
-    p.fillRect(rect(), palette().button());
+    p.fillRect(rect(), palette().window());
     QSize size = pixmap_.size();
     if (size.width() > width() || size.height() > height())
         size.scale(this->size(), Qt::KeepAspectRatio);

@@ -62,7 +62,7 @@ TEST(Automation, SaleWindowAsBuilt) {
                            "expect-state TEXT | shown\n"
                            "expect-state c | hidden\n"
                            "expect-state paid | hidden\n"
-                           "expect-state pay1 | enabled\n"
+                           "expect-state pay1 | disabled\n"
                            "expect-state pay2 | disabled\n"
                            "expect-state pay3 | disabled\n"
                            "expect-rows grid | 0\n"

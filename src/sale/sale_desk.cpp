@@ -1,0 +1,248 @@
+// The sale window's handlers.
+#include "sale/sale_desk.h"
+
+#include "shell/Interfatacolor/interfata.h"
+#include "shell/application.h"
+#include "shell/dialogs.h"
+#include "shell/number_text.h"
+#include "shell/settings.h"
+#include "ui/form.h"
+#include "ui/runtime.h"
+
+namespace vandrix::sale {
+
+using namespace shell::interfata;
+using shell::numberOf;
+
+SaleDesk::SaleDesk(shell::Application& app, ui::Form& form) : app_(app), form_(form) {
+    form_.setText(kTotal, recomputeReceiptTotals(grid_));
+}
+
+int SaleDesk::currentGadget() const { return current_ == Field::Entry ? kEntry : kQuantity; }
+
+void SaleDesk::focusCurrent() {
+    form_.setFocus(currentGadget());
+    form_.setCaretToEnd(currentGadget());
+}
+
+void SaleDesk::appendToCurrent(const std::string& text) {
+    form_.setText(currentGadget(), form_.text(currentGadget()) + text);
+    focusCurrent();
+}
+
+void SaleDesk::showGrid() {
+    form_.clearRows(kGrid);
+    for (int i = 0; i < grid_.size(); ++i) {
+        const Row& row = grid_.row(i);
+        form_.addRow(kGrid, std::vector<std::string>(row.begin(), row.end()));
+    }
+    form_.selectRow(kGrid, grid_.selected());
+}
+
+void SaleDesk::runCode(const std::string& code) {
+    EntryFields fields{form_.text(kEntry), form_.text(kQuantity), form_.text(kTotal)};
+    EntryOutcome outcome = processCode(app_, code, grid_, fields);
+    form_.setText(kEntry, fields.entry);
+    form_.setText(kQuantity, fields.quantity);
+    form_.setText(kTotal, fields.total);
+    showGrid();
+    current_ = Field::Entry;
+    focusCurrent();
+    // The back office, the tip's price and the discount's percentage are asked in windows of
+    // their own; the sale screen stops here until they exist.
+    (void)outcome;
+}
+
+void SaleDesk::confirmEntry() {
+    std::string code = form_.text(kEntry);
+    current_ = Field::Entry;
+    if (numberOf(code) > 0) {
+        form_.setText(kEntry, "");
+        runCode(code);
+    }
+    focusCurrent();
+}
+
+void SaleDesk::entryAsQuantity() {
+    double value = numberOf(form_.text(kEntry));
+    if (value > 0) {
+        form_.setText(kQuantity, shell::quantity(value));
+        form_.setText(kEntry, "");
+    }
+    current_ = Field::Entry;
+    focusCurrent();
+}
+
+void SaleDesk::removeSelectedRow() {
+    if (grid_.selected() >= 0) {
+        grid_.remove(grid_.selected());
+        form_.setText(kTotal, recomputeReceiptTotals(grid_));
+        showGrid();
+        showRemovedLine(app_, form_.text(kTotal));
+    }
+    focusCurrent();
+}
+
+void SaleDesk::moveSelection(int step) {
+    int selected = grid_.selected();
+    int target = selected + step;
+    if (selected >= 0 && target >= 0 && target < grid_.size()) {
+        grid_.select(target);
+        form_.selectRow(kGrid, target);
+    }
+    focusCurrent();
+}
+
+void SaleDesk::clearCurrent() {
+    focusCurrent();
+    form_.setText(currentGadget(), current_ == Field::Quantity ? "1.000" : "");
+    current_ = Field::Entry;
+}
+
+std::string SaleDesk::amountText(int mode, const std::string& entry, const std::string& quantity,
+                                 const std::string& total) {
+    const float e = static_cast<float>(numberOf(entry));
+    const float q = static_cast<float>(numberOf(quantity));
+    const float amount = e * q;
+    if (amount == 0) return shell::money(numberOf(total));
+    if (mode == 4)
+        return shell::money(e) + " x " + shell::money(q) + " = " + shell::money(amount);
+    return shell::money(q) + " x " + shell::money(e) + " = " + shell::money(amount);
+}
+
+std::string SaleDesk::paymentQuestion(int mode) {
+    switch (mode) {
+        case 1:
+            return "Atentie !!!\r\n\r\nTranzactie cu CASH\r\n\r\nSunteti Sigur ca incasati "
+                   "CASH?\r\n\r\nValoare Incasare : ";
+        case 2:
+            return "Atentie !!!\r\n\r\nTranzactie cu Cardul Bancar\r\n\r\nA iesit bonul pe "
+                   "POS-ul Bancar?\r\n\r\nSunteti Sigur ca incasati cu CARD-ul?\r\n\r\nValoare "
+                   "Incasare : ";
+        case 3:
+            return "Atentie !!!\r\n\r\nTranzactie cu Bonuri/Tichete\r\n\r\nSunteti Sigur ca "
+                   "incasati cu Bonuri/Tichete?\r\n\r\nValoare Incasare : ";
+        default:
+            return "Atentie !!!\r\n\r\nTranzactie pe CREDIT\r\n\r\nSunteti Sigur ca incasati cu "
+                   "CREDIT?\r\n\r\nValoare Incasare : ";
+    }
+}
+
+int SaleDesk::paymentQuestionFlags(int mode) {
+    const int icons[] = {0, 0, shell::kIconError, shell::kIconInformation, shell::kIconWarning};
+    return shell::kButtonsYesNo + icons[mode];
+}
+
+void SaleDesk::pay(int mode) {
+    std::string amount =
+        amountText(mode, form_.text(kEntry), form_.text(kQuantity), form_.text(kTotal));
+    int answer = app_.dialogs.message(paymentQuestion(mode) + amount, "Atentionare",
+                                      paymentQuestionFlags(mode));
+    if (answer == shell::kResultYes && takePayment) takePayment(mode);
+    form_.setText(kQuantity, "1.000");
+    form_.setText(kEntry, "");
+    current_ = Field::Entry;
+    focusCurrent();
+}
+
+void SaleDesk::handle(const ui::Event& event) {
+    if (event.type == ui::EventType::Shortcut) {
+        const int id = event.gadget;
+        if (id >= kShortcutDigit0 && id <= kShortcutDigit0 + 9) {
+            current_ = Field::Entry;
+            appendToCurrent(std::string(1, static_cast<char>('0' + id - kShortcutDigit0)));
+        } else if (id == kShortcutConfirm) {
+            confirmEntry();
+        } else if (id == kShortcutDecimal) {
+            appendToCurrent(".");
+        }
+        return;
+    }
+    const int g = event.gadget;
+    if (g >= kKey0 && g <= kKey9) {
+        appendToCurrent(std::string(1, static_cast<char>('0' + g - kKey0)));
+        return;
+    }
+    if (g >= kPay1 && g <= kPay4) {
+        pay(g - kPay1 + 1);
+        return;
+    }
+    switch (g) {
+        case kPoint:
+            appendToCurrent(".");
+            break;
+        case kEnter:
+            confirmEntry();
+            break;
+        case kX:
+            entryAsQuantity();
+            break;
+        case kDown:
+            moveSelection(1);
+            break;
+        case kUp:
+            moveSelection(-1);
+            break;
+        case kRemoveLine:
+            removeSelectedRow();
+            break;
+        case kPlus:
+            clearCurrent();
+            break;
+        case kMinus:
+        case kQtyButton:  // the scale's weight comes with the scale; the quantity stays as it is
+            current_ = Field::Entry;
+            focusCurrent();
+            break;
+        case kQuantity:
+            current_ = Field::Quantity;
+            form_.setCaretToEnd(kQuantity);
+            break;
+        case kEntry:
+            current_ = Field::Entry;
+            form_.setCaretToEnd(kEntry);
+            break;
+        case kGrid:
+            grid_.select(form_.selectedRow(kGrid));
+            break;
+        case kDiscount:
+            runCode("D");
+            break;
+        default:
+            break;  // windows of later parts of the sale screen
+    }
+}
+
+void SaleDesk::updateEnabling() {
+    const bool selected = grid_.selected() >= 0;
+    form_.setEnabled(kPrice, selected);
+    form_.setEnabled(kRemoveLine, selected);
+    const bool lines = !grid_.empty();
+    form_.setEnabled(kCancel, lines);
+    for (int mode = 1; mode <= 4; ++mode)
+        if (form_.has(payGadget(mode))) form_.setEnabled(payGadget(mode), lines);
+}
+
+void SaleDesk::afterEvent() {
+    // 1. Buttons that need a line or a selection.
+    updateEnabling();
+    // 2. The buyer's fiscal code on the "CUI" button.
+    if (!app_.buyerFiscalCode.empty() && app_.buyerFiscalCode != cuiShown_) {
+        cuiShown_ = app_.buyerFiscalCode;
+        form_.setText(kCui, "CUI\r\n" + cuiShown_);
+    }
+    // 3. A quantity with three decimals typed: back to the entry field.
+    if (form_.focusedGadget() == kQuantity) {
+        std::string q = form_.text(kQuantity);
+        size_t point = q.find('.');
+        if (point != std::string::npos && q.size() - point - 1 == 3) form_.setFocus(kEntry);
+    }
+    // 4. Shift held: cash at once, without the question.
+    if (app_.ui.shiftHeld()) {
+        if (takePayment) takePayment(1);
+        current_ = Field::Entry;
+        focusCurrent();
+    }
+}
+
+}  // namespace vandrix::sale

@@ -1,0 +1,63 @@
+// The sale screen at work on the sale window: the handlers of its buttons, keys and fields, the
+// receipt grid shown in its list, and the work after every event.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "sale/article_entry.h"
+#include "sale/receipt_grid.h"
+#include "shell/sale_operations.h"
+
+namespace vandrix::shell {
+struct Application;
+}
+namespace vandrix::ui {
+class Form;
+}
+
+namespace vandrix::sale {
+
+class SaleDesk final : public shell::SaleOperations {
+public:
+    SaleDesk(shell::Application& app, ui::Form& form);
+
+    void handle(const ui::Event& event) override;
+    void afterEvent() override;
+
+    ReceiptGrid& grid() { return grid_; }
+    // Shows the grid's rows and selection in the window's list.
+    void showGrid();
+
+    // Payment with a mode (1 to 4) once the cashier confirmed it; set by the payment subsystem.
+    std::function<void(int mode)> takePayment;
+
+    // The question asked before a payment in the given mode, and its amount text, from the
+    // entry, quantity and total fields.
+    static std::string amountText(int mode, const std::string& entry, const std::string& quantity,
+                                  const std::string& total);
+    static std::string paymentQuestion(int mode);
+    static int paymentQuestionFlags(int mode);
+
+private:
+    enum class Field { Entry, Quantity };
+    int currentGadget() const;
+    void focusCurrent();
+    void appendToCurrent(const std::string& text);
+    void confirmEntry();
+    void entryAsQuantity();
+    void runCode(const std::string& code);
+    void removeSelectedRow();
+    void moveSelection(int step);
+    void clearCurrent();
+    void pay(int mode);
+    void updateEnabling();
+
+    shell::Application& app_;
+    ui::Form& form_;
+    ReceiptGrid grid_;
+    Field current_ = Field::Entry;
+    std::string cuiShown_;
+};
+
+}  // namespace vandrix::sale

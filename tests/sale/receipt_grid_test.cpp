@@ -1,0 +1,91 @@
+// The receipt grid's total: line amounts, the discount line and the selection.
+#include <gtest/gtest.h>
+
+#include "sale/receipt_grid.h"
+#include "sale/sale_desk.h"
+
+namespace vandrix::sale {
+namespace {
+
+Row line(const std::string& name, double quantity, double price, const std::string& id = "1") {
+    return {name, "BUC", quantityCell(quantity), priceCell(price), id, id, "1", "2"};
+}
+
+Row discount(double percent) {
+    return {"DISCOUNT", "BUC", quantityCell(1), discountCell(percent), "-1", "D", "1", "0"};
+}
+
+TEST(ReceiptCells, QuantitiesAndMoneyRightAlignedInSeven) {
+    EXPECT_EQ(quantityCell(2.5), "  2.500");
+    EXPECT_EQ(quantityCell(1234.5678), "1234.56");  // a longer text keeps its first 7 characters
+    EXPECT_EQ(priceCell(36.75), "  36.75");
+    EXPECT_EQ(priceCell(0), "   0.00");
+    EXPECT_EQ(discountCell(10), "% 10.00");
+}
+
+TEST(RecomputeTotals, SumsLineAmountsRoundedToTwoDecimals) {
+    ReceiptGrid grid;
+    grid.append(line("A", 2, 1.50));
+    grid.append(line("B", 3, 0.99));
+    EXPECT_EQ(lineAmount(grid.row(0)), 3.00);
+    EXPECT_DOUBLE_EQ(lineAmount(grid.row(1)), 2.97);
+    EXPECT_EQ(recomputeReceiptTotals(grid), "   5.97");
+    EXPECT_EQ(grid.selected(), 1);
+}
+
+TEST(RecomputeTotals, DiscountMovesToTheEndAndAppliesToTheLinesAbove) {
+    ReceiptGrid grid;
+    grid.append(line("A", 1, 40));
+    grid.append(discount(10));
+    grid.append(line("B", 2, 30));
+    EXPECT_EQ(recomputeReceiptTotals(grid), "  90.00");
+    ASSERT_EQ(grid.size(), 3);
+    EXPECT_EQ(grid.cell(2, kNameCell), "DISCOUNT");
+    EXPECT_EQ(grid.cell(1, kNameCell), "B");
+    EXPECT_EQ(grid.selected(), 2);
+}
+
+TEST(RecomputeTotals, LoneDiscountAndEmptyGrid) {
+    ReceiptGrid alone;
+    alone.append(discount(10));
+    EXPECT_EQ(recomputeReceiptTotals(alone), "   0.00");
+    EXPECT_TRUE(alone.empty());
+    EXPECT_EQ(alone.selected(), -1);
+
+    ReceiptGrid empty;
+    EXPECT_EQ(recomputeReceiptTotals(empty), "   0.00");
+    EXPECT_EQ(empty.selected(), -1);
+}
+
+TEST(RecomputeTotals, LastDiscountRowCountsAndNamesAreReadLoosely) {
+    ReceiptGrid grid;
+    grid.append(line("A", 1, 50));
+    grid.append(discount(10));
+    Row second = discount(20);
+    second[kNameCell] = "  discount special";
+    grid.append(second);
+    grid.append(line("B", 1, 50));
+    EXPECT_EQ(recomputeReceiptTotals(grid), "  80.00");
+    EXPECT_EQ(grid.cell(3, kNameCell), "  discount special");
+}
+
+TEST(RecomputeTotals, CellsThatAreNotNumbersReadAsZero) {
+    ReceiptGrid grid;
+    grid.append({"A", "BUC", "abc", "  1.00", "1", "1", "1", "2"});
+    grid.append(line("B", 1, 2.50));
+    EXPECT_EQ(recomputeReceiptTotals(grid), "   2.50");
+}
+
+TEST(PaymentQuestion, AmountTextFollowsTheMode) {
+    EXPECT_EQ(SaleDesk::amountText(1, "20", "1.000", "   0.00"), "1.00 x 20.00 = 20.00");
+    EXPECT_EQ(SaleDesk::amountText(2, "20", "2.500", "   0.00"), "2.50 x 20.00 = 50.00");
+    EXPECT_EQ(SaleDesk::amountText(4, "20", "1.000", "   0.00"), "20.00 x 1.00 = 20.00");
+    EXPECT_EQ(SaleDesk::amountText(1, "", "1.000", "  73.50"), "73.50");
+    EXPECT_EQ(SaleDesk::paymentQuestionFlags(1), 4);
+    EXPECT_EQ(SaleDesk::paymentQuestionFlags(2), 4 + 16);
+    EXPECT_EQ(SaleDesk::paymentQuestionFlags(3), 4 + 64);
+    EXPECT_EQ(SaleDesk::paymentQuestionFlags(4), 4 + 48);
+}
+
+}  // namespace
+}  // namespace vandrix::sale
