@@ -1,5 +1,6 @@
 // The program's entry: hands the subsystems' operations to the shell and runs the start-up
 // sequence, the sale window's loop and the shutdown.
+#include "fiscal/payment.h"
 #include "fiscal/period_totals.h"
 #include "sale/sale_desk.h"
 #include "shell/application.h"
@@ -13,7 +14,12 @@ int main(int argc, char** argv) {
         return fiscal::repairPeriodTotals(shell::kDatabaseFile);
     };
     subsystems.saleOperations = [](shell::Application& app, ui::Form& form) {
-        return std::make_unique<sale::SaleDesk>(app, form);
+        auto desk = std::make_unique<sale::SaleDesk>(app, form);
+        desk->takePayment = [&app, &form, grid = &desk->grid(), desk = desk.get()](int mode) {
+            fiscal::takePayment(app, form, *grid, mode);
+            desk->showGrid();
+        };
+        return desk;
     };
     return shell::runProgram(argc, argv, subsystems);
 }

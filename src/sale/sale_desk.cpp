@@ -230,6 +230,9 @@ void SaleDesk::afterEvent() {
     if (!app_.buyerFiscalCode.empty() && app_.buyerFiscalCode != cuiShown_) {
         cuiShown_ = app_.buyerFiscalCode;
         form_.setText(kCui, "CUI\r\n" + cuiShown_);
+    } else if (app_.buyerFiscalCode.empty() && !cuiShown_.empty()) {
+        cuiShown_.clear();  // the code went with the receipt it was given for
+        form_.setText(kCui, "CUI");
     }
     // 3. A quantity with three decimals typed: back to the entry field.
     if (form_.focusedGadget() == kQuantity) {

@@ -8,6 +8,7 @@
 #include "shell/Interfatacolor/interfata.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
+#include "shell/payment_images.h"
 #include "shell/sale_operations.h"
 #include "shell/subsystems.h"
 #include "shell/theme.h"
@@ -126,19 +127,12 @@ void SaleWindow::open() {
 }
 
 void SaleWindow::buildPaymentButtons() {
-    ui::Runtime& ui = app_.ui;
     ui::Form& f = *form_;
     struct Place {
         int x, y, w, h;
-        ui::Colour colour;
     };
-    const Place places[5] = {{},
-                             {670, 390, 110, 60, ui::rgb(0, 0, 0)},
-                             {550, 390, 120, 60, ui::rgb(255, 0, 0)},
-                             {550, 450, 120, 45, ui::rgb(0, 0, 255)},
-                             {670, 450, 110, 45, ui::rgb(160, 128, 0)}};
-    const ui::FontSpec plain{"Lucida Console", ui.scaledY(12), false};
-    const ui::FontSpec bold{"Lucida Console", ui.scaledY(12), true};
+    const Place places[5] = {
+        {}, {670, 390, 110, 60}, {550, 390, 120, 60}, {550, 450, 120, 45}, {670, 450, 110, 45}};
     for (int mode = 1; mode <= 4; ++mode) {
         const std::string& name = app_.settings.paymentModes[mode].name;
         if (trim(name).empty()) continue;  // modes 1 and 2 keep their plain buttons
@@ -148,15 +142,7 @@ void SaleWindow::buildPaymentButtons() {
         f.addGadget({gadget, ui::GadgetKind::ImageButton, "", p.x, p.y, p.w, p.h, 0,
                      "pay" + std::to_string(mode)});
         if (!wasEnabled) f.setEnabled(gadget, false);
-        ui::TextImage image;
-        image.width = ui.scaledX(p.w);
-        image.height = ui.scaledY(p.h);
-        image.background = ui::rgb(255, 255, 255);
-        image.lines.push_back({mode == 1 ? "Incasare" : " Incasare", plain, p.colour,
-                               ui.scaledX(10), ui.scaledY(10)});
-        image.lines.push_back({name, bold, p.colour, ui.scaledX(mode == 3 ? 25 : 10),
-                               ui.scaledY(28)});
-        f.setImage(gadget, image);
+        f.setImage(gadget, paymentButtonImage(app_.ui, name, mode, p.w, p.h));
     }
 }
 

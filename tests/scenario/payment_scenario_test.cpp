@@ -1,0 +1,164 @@
+// Paying receipts through the real program: the rows stored, the files the fiscal-printer
+// driver receives byte for byte, the split-payment window and what the cashier is told.
+#include <gtest/gtest.h>
+
+#include "scenario.h"
+#include "store/database.h"
+#include "temp_folder.h"
+
+namespace vandrix {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readFileBytes;
+using testing::runScenario;
+
+class PaymentScenario : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(runScenario(folder.path(), "click DA\nclose\nclick DA\n").exitStatus, 0);
+        fs::create_directories(folder / "Note");
+        db = store::Database::open((folder / "baza.db").string());
+        for (const char* sql : {
+                 "INSERT INTO articol VALUES (1,'APA','BUC',36.75,'1','1','')",
+                 "INSERT INTO articol VALUES (2,'CAIET','BUC',10.00,'3','1','')",
+                 "INSERT INTO articol VALUES (3,'PAINE','BUC',109.00,'2','2','')",
+                 "INSERT INTO articol VALUES (4,'TIMBRU','BUC',5.00,'2','0','')",
+                 "INSERT INTO articol VALUES (5,'ȘOSETE ÎNALTE','PER',12.50,'2','1','')",
+                 "INSERT INTO codbar VALUES (4,'111','1')",
+                 "INSERT INTO codbar VALUES (5,'222','2')",
+                 "INSERT INTO codbar VALUES (6,'333','3')",
+                 "INSERT INTO codbar VALUES (7,'444','4')",
+                 "INSERT INTO codbar VALUES (8,'555','5')",
+             })
+            ASSERT_TRUE(db->exec(sql)) << sql;
+    }
+
+    void addSetting(const std::string& line) {
+        testing::writeFileBytes(folder / "CaleBonuri.ini",
+                                readFileBytes(folder / "CaleBonuri.ini") + line + "\r\n");
+    }
+
+    testing::ScenarioRun sell(const std::string& steps) {
+        return runScenario(folder.path(), steps + "close\nclick DA\n");
+    }
+
+    std::string receiptColumn(const std::string& column, int id) {
+        return db->scalarText("select " + column + " from bon where id=?", {std::to_string(id)});
+    }
+
+    testing::TempFolder folder;
+    std::unique_ptr<store::Database> db;
+};
+
+TEST_F(PaymentScenario, CashWithChangeReachesTheDriverByteForByte) {
+    fs::create_directories(folder / "Datecs");
+    addSetting("DATECS=" + folder.path().string() + "/Datecs/");
+    auto run = sell("type 2\nclick X\ntype 111\nkey Enter\ntype 100\nclick pay1\nclick DA\n"
+                    "expect-rows grid | 0\nexpect total |    0.00\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+
+    const std::string name = "BonCMP-000000002-POS01.txt";
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / name),
+              "V|APA~BUC|1|36.75|2.000|0|0|0\r\nP|0|100.00\r\n");
+    EXPECT_EQ(readFileBytes(folder / "Note" / name),
+              "\r\n\r\nAPA\r\n2.000 BUCx36.75 = 73.50\r\n\r\nModplata CASH: 100.00\r\n\r\n"
+              "Total    :  73.50\r\n\r\nRest     :  26.50\r\n");
+    EXPECT_EQ(readFileBytes(folder / "Datecs" / (name + ".inp")),
+              "S,1,______,_,__;APA;36.75;2.000;0;1;1;0;0;BUC\r\nT,1,______,_,__;0;100.00;;;;\r\n");
+
+    EXPECT_EQ(receiptColumn("nrbon", 2), "1");
+    EXPECT_EQ(receiptColumn("eod", 2), "2");
+    EXPECT_EQ(receiptColumn("numerar", 2), "100.0");
+    EXPECT_EQ(receiptColumn("valbon", 2), "73.5");
+    EXPECT_EQ(receiptColumn("incasatbon", 2), "73.5");
+    EXPECT_EQ(receiptColumn("idpos", 2), "POS01");
+    EXPECT_EQ(db->scalarText("select cant||'/'||pret||'/'||idart from spbon where idbon='2'"),
+              "2.0/36.75/1");
+}
+
+TEST_F(PaymentScenario, SplitPaymentCardThenCash) {
+    auto run = sell("type 2\nclick X\ntype 111\nkey Enter\n"
+                    "type 50\nclick pay2\nclick DA\n"
+                    "expect-title Incasare\n"
+                    "expect-row payments | 0 |   50.00 | CARD | 2\n"
+                    "expect remaining |   23.50\nexpect paid |   50.00\n"
+                    "click 3\nclick 0\nclick pay1\n"
+                    "expect-title Utilizator: Operator / v3.0.60.286\n"
+                    "expect-rows grid | 0\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_EQ(receiptColumn("card", 2), "50.0");
+    EXPECT_EQ(receiptColumn("numerar", 2), "30.0");
+    EXPECT_EQ(receiptColumn("credit", 2), "0.0");
+    EXPECT_EQ(receiptColumn("valbonmasa", 2), "0.0");
+    const std::string name = "BonCMP-000000002-POS01.txt";
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / name),
+              "V|APA~BUC|1|36.75|2.000|0|0|0\r\nP|1|50.00\r\nP|0|30.00\r\n");
+    EXPECT_NE(readFileBytes(folder / "Note" / name).find("Rest     :   6.50"), std::string::npos);
+    // No Datecs folder is set: no copy of that kind.
+    EXPECT_FALSE(fs::exists(folder / "Datecs" / (name + ".inp")));
+}
+
+TEST_F(PaymentScenario, RefusedAndCancelledPaymentsChangeNothing) {
+    auto run = sell("type 2\nclick X\ntype 111\nkey Enter\n"
+                    // card 80 on 73.50
+                    "type 80\nclick pay2\nclick DA\nexpect-title Eroare\nclick OK\n"
+                    "expect total |   73.50\nexpect entry |\n"
+                    // a partial card payment, then the split window cancelled
+                    "type 20\nclick pay2\nclick DA\nclick Anuleaza\nclick OK\n"
+                    "expect total |   73.50\nexpect-rows grid | 1\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_TRUE(run.transcriptHas("message Eroare | Suma nepermisa | 0"));
+    EXPECT_TRUE(run.transcriptHas("message Eroare | Plati Anulate | 0"));
+    EXPECT_EQ(db->scalarInteger("select count(*) from bon"), 1);
+    EXPECT_FALSE(fs::exists(folder / "Bonuri" / "BonCMP-000000002-POS01.txt"));
+}
+
+TEST_F(PaymentScenario, VatAndGrossSumsPerGroup) {
+    auto run = sell("type 3\nclick X\ntype 222\nkey Enter\ntype 333\nkey Enter\n"
+                    "type 444\nkey Enter\nclick pay1\nclick DA\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_EQ(receiptColumn("brut1", 2), "30.0");
+    EXPECT_EQ(receiptColumn("tva1", 2), "4.79");
+    EXPECT_EQ(receiptColumn("brut2", 2), "109.0");
+    EXPECT_EQ(receiptColumn("tva2", 2), "9.0");
+    EXPECT_EQ(receiptColumn("brut5", 2), "5.0");  // VAT group "0" counts in group 5
+    EXPECT_EQ(receiptColumn("tva5", 2), "0.0");
+    EXPECT_EQ(receiptColumn("brut3", 2), "");     // a group without a line stays empty
+}
+
+TEST_F(PaymentScenario, ReceiptNumbersRestartInANewPeriod) {
+    ASSERT_EQ(sell("type 111\nkey Enter\nclick pay1\nclick DA\n"
+                   "type 111\nkey Enter\nclick pay1\nclick DA\n").exitStatus, 0);
+    EXPECT_EQ(receiptColumn("nrbon", 3), "2");
+    ASSERT_TRUE(db->exec("update eod set z=0, data='2026-12-10 20:00:00' where id=2"));
+    ASSERT_TRUE(db->exec("insert into eod (id) values (3)"));
+    ASSERT_EQ(sell("type 111\nkey Enter\nclick pay1\nclick DA\n").exitStatus, 0);
+    EXPECT_EQ(receiptColumn("nrbon", 4), "1");
+    EXPECT_EQ(receiptColumn("eod", 4), "3");
+    EXPECT_TRUE(fs::exists(folder / "Bonuri" / "BonCMP-000000004-POS01.txt"));
+}
+
+TEST_F(PaymentScenario, RomanianLettersTravelInBothEncodings) {
+    ASSERT_EQ(sell("type 555\nkey Enter\nclick pay1\nclick DA\n").exitStatus, 0);
+    // Windows-1250: Ş (cedilla) 0xAA, Î 0xCE in the driver's ANSI record.
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / "BonCMP-000000002-POS01.txt"),
+              "V|\xAA" "OSETE \xCE" "NALTE~PER|1|12.50|1.000|0|0|1\r\nP|0|12.50\r\n");
+    EXPECT_EQ(db->scalarText("select nume from articol where id=5"), "ȘOSETE ÎNALTE");
+}
+
+TEST_F(PaymentScenario, AReceiptThatCannotReachThePrinterIsNotLost) {
+    fs::remove_all(folder / "Bonuri");
+    auto run = sell("type 111\nkey Enter\nclick pay1\nclick DA\n"
+                    "expect-title Eroare\nclick OK\nexpect-rows grid | 0\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_EQ(receiptColumn("numerar", 2), "36.75");
+    EXPECT_TRUE(fs::exists(folder / "BonCMP-000000002-POS01.txt"));  // left in the temporary folder
+    bool told = false;
+    for (const auto& line : run.transcript)
+        told |= line.rfind("message Eroare | Bonul nu a ajuns la casa de marcat!", 0) == 0;
+    EXPECT_TRUE(told);
+}
+
+}  // namespace
+}  // namespace vandrix
