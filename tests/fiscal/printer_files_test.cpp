@@ -1,0 +1,511 @@
+// The files handed to the fiscal-printer driver: the receipt's three files byte for byte, their
+// delivery into the watched folders, the report requests, cash in and out, and the tip receipt.
+#include "fiscal/printer_files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+
+#include "fiscal/printer_records.h"
+#include "platform/clock.h"
+#include "sale/receipt_grid.h"
+#include "shell/settings.h"
+#include "temp_folder.h"
+
+namespace vandrix::fiscal {
+namespace {
+
+namespace fs = std::filesystem;
+using sale::discountCell;
+using sale::priceCell;
+using sale::quantityCell;
+using sale::Row;
+using testing::readFileBytes;
+using testing::ScopedWorkingFolder;
+using testing::TempFolder;
+using testing::writeFileBytes;
+
+Row article(const std::string& name, double quantity, double price) {
+    return {name, "BUC", quantityCell(quantity), priceCell(price), "7", "5941234", "1", "1"};
+}
+
+Row discount(double percent) {
+    return {"DISCOUNT", "BUC", quantityCell(1), discountCell(percent), "-1", "", "1", "1"};
+}
+
+// $TMPDIR pointed at a folder for the test's lifetime, restored afterwards.
+class ScopedTmpDir {
+  public:
+    explicit ScopedTmpDir(const fs::path& folder) {
+        if (const char* old = std::getenv("TMPDIR"))
+            previous_ = old;
+        setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~ScopedTmpDir() {
+        if (previous_)
+            setenv("TMPDIR", previous_->c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+    }
+
+  private:
+    std::optional<std::string> previous_;
+};
+
+class PrinterFilesTest : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    ScopedWorkingFolder cwd{folder.path()};
+    ScopedTmpDir tmpdir{makeFolder("tmp")};
+    shell::Settings settings;
+    platform::ManualClock clock{1700000000};
+
+    void SetUp() override {
+        makeFolder("Bonuri");
+        makeFolder("Note");
+        settings.baseFolder = folder.path().string() + "/";
+        settings.serverDir = settings.baseFolder + "Bonuri/";
+        settings.noteDir = settings.baseFolder + "Note/";
+        settings.pos = "POS01";
+        settings.fiscal = 1;
+        shell::applyPaymentModeLines(settings,
+                                     {"1=C A S H|0", "2= C A R D|1", "3=BONURI|4", "4=CREDIT|6"});
+    }
+
+    fs::path makeFolder(const std::string& name) {
+        fs::create_directories(folder / name);
+        return folder / name;
+    }
+
+    std::string bytes(const std::string& relative) { return readFileBytes(folder / relative); }
+    bool exists(const std::string& relative) { return fs::exists(folder / relative); }
+};
+
+// The APA receipt: 2 x 36.75 in VAT group 1, article group 1.
+constexpr const char* kApaDriver = "V|APA~BUC|1|36.75|2.000|0|0|0\r\n";
+constexpr const char* kApaText = "APA\r\n2.000 BUCx36.75 = 73.50\r\n";
+constexpr const char* kApaDatecs = "S,1,______,_,__;APA;36.75;2.000;0;1;1;0;0;BUC\r\n";
+
+struct ReceiptCase {
+    const char* label;
+    std::vector<Row> rows;
+    int mode;
+    const char* paidField;
+    std::vector<PaymentRow> payments;
+    const char* cui;
+    const char* freeText;
+    std::string driver, text, datecs;
+    double receiptSum;
+    std::array<double, 5> paidByMode;
+};
+
+const std::string kTwoEmpty = "\r\n\r\n";
+
+const ReceiptCase kReceiptCases[] = {
+    {"CashWithChange",
+     {article("APA", 2, 36.75)},
+     1,
+     " 100.00",
+     {},
+     "",
+     "",
+     std::string(kApaDriver) + "P|0|100.00\r\n",
+     kTwoEmpty + kApaText +
+         "\r\nModplata CASH: 100.00\r\n\r\nTotal    :  73.50\r\n\r\nRest     :  26.50\r\n",
+     std::string(kApaDatecs) + "T,1,______,_,__;0;100.00;;;;\r\n",
+     73.50,
+     {0, 100, 0, 0, 0}},
+    {"TenPercentDiscountPaidExactly",
+     {article("PAINE", 1, 100), discount(10)},
+     1,
+     "  90.00",
+     {},
+     "",
+     "",
+     "V|PAINE~BUC|1|100.00|1.000|0|0|0\r\nU|1|-10.00\r\nP|0|90.00\r\n",
+     kTwoEmpty + "PAINE\r\n1.000 BUCx100.00 = 100.00\r\nDsicount 10.00% = 10.00\r\n"
+                 "\r\nModplata CASH:  90.00\r\n\r\nTotal    :  90.00\r\n",
+     "S,1,______,_,__;PAINE;100.00;1.000;0;1;1;0;0;BUC\r\nT,1,______,_,__;4;;;;;\r\n"
+     "C,1,______,_,__;1;10.00;;;;\r\nT,1,______,_,__;0;90.00;;;;\r\n",
+     90,
+     {0, 90, 0, 0, 0}},
+    {"SplitCardThenCash",
+     {article("APA", 2, 36.75)},
+     0,
+     "",
+     {{"  50.00", "CARD", 2}, {"  30.00", "CASH", 1}},
+     "",
+     "",
+     std::string(kApaDriver) + "P|1|50.00\r\nP|0|30.00\r\n",
+     kTwoEmpty + kApaText +
+         "Modplata CASH:  30.00\r\nModplata CARD:  50.00\r\nModplata BONURI:   0.00\r\n"
+         "Modplata CREDIT:   0.00\r\n\r\nTotal    :  73.50\r\n\r\nRest     :   6.50\r\n",
+     std::string(kApaDatecs) + "T,1,______,_,__;1;50.00;;;;\r\nT,1,______,_,__;0;30.00;;;;\r\n",
+     73.50,
+     {0, 30, 50, 0, 0}},
+    {"SplitTwiceInOneModeAddsUp",
+     {article("APA", 2, 36.75)},
+     0,
+     "",
+     {{"  40.00", "BONURI", 3}, {"  33.50", "BONURI", 3}},
+     "",
+     "",
+     std::string(kApaDriver) + "P|4|40.00\r\nP|4|33.50\r\n",
+     kTwoEmpty + kApaText +
+         "Modplata CASH:   0.00\r\nModplata CARD:   0.00\r\nModplata BONURI:  73.50\r\n"
+         "Modplata CREDIT:   0.00\r\n\r\nTotal    :  73.50\r\n",
+     std::string(kApaDatecs) + "T,1,______,_,__;4;40.00;;;;\r\nT,1,______,_,__;4;33.50;;;;\r\n",
+     73.50,
+     {0, 0, 0, 73.50, 0}},
+    {"BuyersFiscalCode",
+     {article("APA", 2, 36.75)},
+     2,
+     "  73.50",
+     {},
+     "RO123456",
+     "",
+     "C|RO123456| | |\r\n" + std::string(kApaDriver) + "P|1|73.50\r\n",
+     kTwoEmpty + "CUI CLIENT: RO123456\r\n" + kApaText +
+         "\r\nModplata CARD:  73.50\r\n\r\nTotal    :  73.50\r\n",
+     "K,1,______,_,__;RO123456;\r\n" + std::string(kApaDatecs) + "T,1,______,_,__;1;73.50;;;;\r\n",
+     73.50,
+     {0, 0, 73.50, 0, 0}},
+    {"FreeTextInLinesOneAndThree",
+     {article("APA", 2, 36.75)},
+     4,
+     "  73.50",
+     {},
+     "",
+     "MULTUMIM||REVENITI|",
+     std::string(kApaDriver) + "P|6|73.50\r\nT|MULTUMIM\r\nT|REVENITI\r\n",
+     kTwoEmpty + kApaText +
+         "\r\nModplata CREDIT:  73.50\r\n\r\nTotal    :  73.50\r\nMULTUMIM\r\nREVENITI\r\n",
+     std::string(kApaDatecs) +
+         "T,1,______,_,__;6;73.50;;;;\r\nP,1,______,_,__;MULTUMIM;;REVENITI;;;\r\n",
+     73.50,
+     {0, 0, 0, 0, 73.50}},
+    {"FreeTextConfirmedEmptyAndFourthLineLeftOutOfDatecs",
+     {article("APA", 2, 36.75)},
+     1,
+     "  73.50",
+     {},
+     "",
+     "|||PE CURAND",
+     std::string(kApaDriver) + "P|0|73.50\r\nT|PE CURAND\r\n",
+     kTwoEmpty + kApaText + "\r\nModplata CASH:  73.50\r\n\r\nTotal    :  73.50\r\nPE CURAND\r\n",
+     std::string(kApaDatecs) + "T,1,______,_,__;0;73.50;;;;\r\nP,1,______,_,__;;;;;;\r\n",
+     73.50,
+     {0, 73.50, 0, 0, 0}},
+};
+
+class ReceiptFilesCase : public PrinterFilesTest,
+                         public ::testing::WithParamInterface<ReceiptCase> {};
+
+TEST_P(ReceiptFilesCase, WritesTheThreeFilesRecordByRecord) {
+    const ReceiptCase& c = GetParam();
+    sale::ReceiptGrid grid;
+    for (const Row& row : c.rows)
+        grid.append(row);
+    ReceiptForFiles receipt{&grid, c.mode, c.paidField, c.payments, c.cui, c.freeText};
+
+    ReceiptFiles files = writeReceiptFiles(receipt, settings, "123");
+
+    ASSERT_TRUE(files.written);
+    EXPECT_EQ(files.name, "BonCMP-000000123-POS01.txt");
+    EXPECT_EQ(files.folder, (folder / "tmp").string() + "/");
+    EXPECT_EQ(bytes("tmp/BonCMP-000000123-POS01.txt"), c.driver);
+    EXPECT_EQ(bytes("tmp/BonCMP-000000123-POS01.txtNF.txt"), c.text);
+    EXPECT_EQ(bytes("tmp/BonCMP-000000123-POS01.txtFI.txt"), c.datecs);
+    EXPECT_NEAR(files.receiptSum, c.receiptSum, 1e-9);
+    for (size_t m = 1; m <= 4; ++m)
+        EXPECT_NEAR(files.paidByMode[m], c.paidByMode[m], 1e-9) << m;
+}
+
+INSTANTIATE_TEST_SUITE_P(Receipts, ReceiptFilesCase, ::testing::ValuesIn(kReceiptCases),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST(ReceiptRecords, DiscountAppliesToTheRunningSumAndLaterLinesAddInFull) {
+    sale::ReceiptGrid grid;
+    grid.append(article("A", 1, 50));
+    grid.append(discount(20));  // 50 - 10
+    grid.append(article("B", 3, 1.5));
+    shell::Settings settings;
+    ReceiptRecords records = buildReceiptRecords({&grid, 1, "50.00", {}, "", ""}, settings);
+    EXPECT_EQ(records.text[4].text, "Dsicount 20.00% = 10.00");
+    EXPECT_NEAR(records.receiptSum, 44.5, 1e-9);
+}
+
+TEST_F(PrinterFilesTest, DiacriticsAreWindows1250InAnsiRecordsAndUtf8InUtf8Ones) {
+    sale::ReceiptGrid grid;
+    grid.append(article("ÎNGHEȚATĂ", 1, 5));
+    writeReceiptFiles({&grid, 1, "5.00", {}, "", "MULȚUMIM"}, settings, "9");
+
+    const std::string ansiName =
+        "\xCENGHE\xDE"
+        "AT\xC3";  // the comma-below T as its cedilla form
+    const std::string driver = bytes("tmp/BonCMP-000000009-POS01.txt");
+    EXPECT_NE(driver.find("V|" + ansiName + "~BUC|"), std::string::npos) << driver;
+    EXPECT_NE(driver.find("T|MULȚUMIM\r\n"), std::string::npos) << driver;
+    const std::string text = bytes("tmp/BonCMP-000000009-POS01.txtNF.txt");
+    EXPECT_NE(text.find("\r\n" + ansiName + "\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nMULȚUMIM\r\n"), std::string::npos) << text;
+    EXPECT_NE(bytes("tmp/BonCMP-000000009-POS01.txtFI.txt").find(";" + ansiName + ";"),
+              std::string::npos);
+}
+
+TEST(ReceiptFileName, FileNumberPaddedToNineDigits) {
+    EXPECT_EQ(receiptFileName("123", "POS01"), "BonCMP-000000123-POS01.txt");
+    EXPECT_EQ(receiptFileName("1", "7"), "BonCMP-000000001-7.txt");
+    EXPECT_EQ(receiptFileName("123456789", "POS01"), "BonCMP-123456789-POS01.txt");
+    EXPECT_EQ(periodText(2), "0002");
+    EXPECT_EQ(periodText(1234), "1234");
+}
+
+// Delivery of a receipt written for file number 123.
+class DeliveryTest : public PrinterFilesTest {
+  protected:
+    sale::ReceiptGrid grid;
+    ReceiptFiles files;
+    std::string driver, text, datecs;
+
+    void write() {
+        grid.append(article("APA", 2, 36.75));
+        files = writeReceiptFiles({&grid, 1, "100.00", {}, "", ""}, settings, "123");
+        ASSERT_TRUE(files.written);
+        driver = bytes("tmp/" + files.name);
+        text = bytes("tmp/" + files.name + "NF.txt");
+        datecs = bytes("tmp/" + files.name + "FI.txt");
+    }
+
+    std::vector<std::string> inpFiles() {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::recursive_directory_iterator(folder.path()))
+            if (entry.path().extension() == ".inp")
+                found.push_back(entry.path().string());
+        return found;
+    }
+};
+
+TEST_F(DeliveryTest, ReplacesStaleFilesAndCopiesToTheExtraNoteFolders) {
+    writeFileBytes(folder / "Bonuri/BonCMP-000000123-POS01.txt", "old");
+    writeFileBytes(folder / "Note/BonCMP-000000123-POS01.txt", "old");
+    chmod((folder / "Bonuri/BonCMP-000000123-POS01.txt").c_str(), 0444);
+    makeFolder("Note2");
+    writeFileBytes(folder / "Note2/BonCMP-000000123-POS01.txt", "old");
+    settings.noteDir2 = (folder / "Note2").string();  // set without a closing separator
+    write();
+
+    Delivery delivery = deliverReceiptFiles(files, settings, clock);
+
+    EXPECT_TRUE(delivery.driverFileDelivered);
+    EXPECT_EQ(delivery.undeliveredPath, "");
+    EXPECT_EQ(bytes("Bonuri/BonCMP-000000123-POS01.txt"), driver);
+    EXPECT_EQ(bytes("Note/BonCMP-000000123-POS01.txt"), text);
+    EXPECT_EQ(bytes("Note2/BonCMP-000000123-POS01.txt"), text);
+    EXPECT_FALSE(exists("tmp/BonCMP-000000123-POS01.txt"));
+    EXPECT_FALSE(exists("tmp/BonCMP-000000123-POS01.txtNF.txt"));
+    EXPECT_TRUE(exists("tmp/BonCMP-000000123-POS01.txtFI.txt"));
+    EXPECT_TRUE(inpFiles().empty()) << "no Datecs-style copy without DATECS";
+    EXPECT_EQ(clock.elapsedMs(), 50);  // both pauses on the caller's clock
+}
+
+TEST_F(DeliveryTest, DatecsCopyAsInpAndTheOriginalStays) {
+    makeFolder("Datecs");
+    settings.datecs = settings.baseFolder + "Datecs\\";  // as a hand-edited settings file has it
+    settings.serverDir = settings.baseFolder + "Bonuri\\";
+    write();
+
+    EXPECT_TRUE(deliverReceiptFiles(files, settings, clock).driverFileDelivered);
+
+    EXPECT_EQ(bytes("Datecs/BonCMP-000000123-POS01.txt.inp"), datecs);
+    EXPECT_EQ(bytes("tmp/BonCMP-000000123-POS01.txtFI.txt"), datecs);
+    EXPECT_EQ(bytes("Bonuri/BonCMP-000000123-POS01.txt"), driver);
+}
+
+TEST_F(DeliveryTest, MissingServerDirIsReportedAndTheFileStaysInTheTemporaryFolder) {
+    fs::remove(folder / "Bonuri");
+    write();
+
+    Delivery delivery = deliverReceiptFiles(files, settings, clock);
+
+    EXPECT_FALSE(delivery.driverFileDelivered);
+    EXPECT_EQ(delivery.undeliveredPath, (folder / "tmp/BonCMP-000000123-POS01.txt").string());
+    EXPECT_EQ(readFileBytes(delivery.undeliveredPath), driver);
+    EXPECT_EQ(bytes("Note/BonCMP-000000123-POS01.txt"), text);  // the note text still goes
+}
+
+TEST_F(DeliveryTest, UnsetServerDirIsNotADelivery) {
+    settings.serverDir = "";
+    write();
+    Delivery delivery = deliverReceiptFiles(files, settings, clock);
+    EXPECT_FALSE(delivery.driverFileDelivered);
+    EXPECT_EQ(delivery.undeliveredPath, (folder / "tmp/BonCMP-000000123-POS01.txt").string());
+    EXPECT_FALSE(exists("BonCMP-000000123-POS01.txt"));
+}
+
+TEST_F(DeliveryTest, UnwritableTemporaryFolderIsReported) {
+    ScopedTmpDir missing(folder / "no-such-folder");
+    grid.append(article("APA", 2, 36.75));
+    files = writeReceiptFiles({&grid, 1, "100.00", {}, "", ""}, settings, "123");
+    EXPECT_FALSE(files.written);
+    EXPECT_NEAR(files.receiptSum, 73.5, 1e-9);  // the sums are still known for storing
+
+    Delivery delivery = deliverReceiptFiles(files, settings, clock);
+    EXPECT_FALSE(delivery.driverFileDelivered);
+    EXPECT_EQ(delivery.undeliveredPath, "");
+    EXPECT_FALSE(exists("Bonuri/BonCMP-000000123-POS01.txt"));
+}
+
+struct ReportCase {
+    const char* label;
+    long fiscal;
+    bool datecs;
+    int kind;
+    const char* delivered;  // relative to the working folder; "" when nothing is delivered
+    const char* content;
+};
+
+const ReportCase kReportCases[] = {
+    {"FiscalOffWritesNothing", 0, false, 1, "", ""},
+    {"Z", 1, false, 1, "Bonuri/BonRaportZ-0002-POS01.txt", "Z\r\n"},
+    {"X", 2, false, 0, "Bonuri/BonRaportX-0002-POS01.txt", "X\r\n"},
+    {"DatecsZ", 1, true, 1, "Datecs/BonRaportX-0002-POS01.inp", "Z,1,______,_,__;1;\r\n"},
+    {"DatecsX", 1, true, 0, "Datecs/BonRaportX-0002-POS01.inp", "Z,1,______,_,__;0;\r\n"},
+};
+
+class ReportRequestCase : public PrinterFilesTest,
+                          public ::testing::WithParamInterface<ReportCase> {};
+
+TEST_P(ReportRequestCase, WritesTheRequestIntoItsFolder) {
+    const ReportCase& c = GetParam();
+    settings.fiscal = c.fiscal;
+    if (c.datecs)
+        settings.datecs = makeFolder("Datecs").string() + "/";
+
+    std::string path = writeReportRequest(c.kind, 2, settings, clock);
+
+    if (*c.delivered == '\0') {
+        EXPECT_EQ(path, "");
+    } else {
+        EXPECT_EQ(path, (folder / c.delivered).string());
+        EXPECT_EQ(bytes(c.delivered), c.content);
+    }
+    for (const auto& entry : fs::recursive_directory_iterator(folder.path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("BonRaport", 0) == 0) {
+            EXPECT_EQ(entry.path(), folder / c.delivered) << "stray " << entry.path();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, ReportRequestCase, ::testing::ValuesIn(kReportCases),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(PrinterFilesTest, UndeliveredReportRequestReturnsNothing) {
+    fs::remove(folder / "Bonuri");
+    EXPECT_EQ(writeReportRequest(1, 2, settings, clock), "");
+    EXPECT_EQ(bytes("BonRaportZ-0002-POS01.txt"), "Z\r\n");  // left in the working folder
+}
+
+struct CashCase {
+    const char* label;
+    int direction;
+    const char* datecs;  // the DATECS setting relative to the working folder, "" when unset
+    const char* delivered;
+    const char* content;
+};
+
+const CashCase kCashCases[] = {
+    {"In", 1, "", "Bonuri/BONPOS01-20240105101112.TXT", "+|50\r\n"},
+    {"Out", 0, "", "Bonuri/BONPOS01-20240105101112.TXT", "-|50\r\n"},
+    {"DatecsIn", 1, "Datecs/", "Datecs/BONPOS01-20240105101112.inp",
+     "I,1,______,_,__;0;50;;;;\r\n"},
+    {"DatecsOut", 0, "Datecs\\", "Datecs/BONPOS01-20240105101112.inp",
+     "I,1,______,_,__;1;50;;;;\r\n"},
+    {"DatecsWithoutClosingSeparator", 1, "Datecs", "Datecs/BONPOS01-20240105101112.inp",
+     "I,1,______,_,__;0;50;;;;\r\n"},
+};
+
+class CashMovementCase : public PrinterFilesTest, public ::testing::WithParamInterface<CashCase> {};
+
+TEST_P(CashMovementCase, MovesTheOneLineIntoItsFolder) {
+    const CashCase& c = GetParam();
+    makeFolder("Datecs");
+    if (*c.datecs != '\0')
+        settings.datecs = settings.baseFolder + c.datecs;
+
+    std::string path = writeCashMovement(c.direction, " 50 ", "20240105101112", settings);
+
+    EXPECT_EQ(path, (folder / c.delivered).string());
+    EXPECT_EQ(bytes(c.delivered), c.content);
+    EXPECT_FALSE(exists("BONPOS01-20240105101112.TXT"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cash, CashMovementCase, ::testing::ValuesIn(kCashCases),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(PrinterFilesTest, UndeliveredCashMovementReturnsNothing) {
+    fs::remove(folder / "Bonuri");
+    EXPECT_EQ(writeCashMovement(1, "50", "20240105101112", settings), "");
+}
+
+TEST_F(PrinterFilesTest, TipReceiptInFixedColumns) {
+    settings.param2 = "POS.1";
+    settings.departmentMap[1] = 1;
+    Row tip{"BACSIS", "BUC", quantityCell(1), priceCell(5), "0", "", "1", "1"};
+
+    std::string path = writeTipFile(tip, 3, "", "", "20240105101112", settings);
+
+    EXPECT_EQ(path, (folder / "Bonuri/BONPOS01-20240105101112.TXT").string());
+    EXPECT_EQ(bytes("Bonuri/BONPOS01-20240105101112.TXT"),
+              "KARAT\r\n"
+              "PZ.0003 POS.1          \r\n"
+              "P \r\n"
+              "*BACSIS                  "
+              "00000500"
+              "2"
+              "000001000"
+              "1"
+              "1"
+              "0\r\n"
+              "T0000010000 TOTAL\r\n"
+              "END KARAT\r\n");
+    EXPECT_FALSE(exists("BONPOS01-20240105101112.TXT"));
+}
+
+TEST_F(PrinterFilesTest, TipReceiptWithBuyerFreeTextDepartmentAndLongName) {
+    settings.departmentMap[4] = 7;
+    Row tip{"BACSIS PENTRU ECHIPA DE SERVIRE",
+            "BUC",
+            quantityCell(0.123),
+            priceCell(12.5),
+            "0",
+            "",
+            "2",
+            "4"};
+
+    writeTipFile(tip, 12, "RO123", "MULTUMIM||REVENITI|", "20240105101112", settings);
+
+    EXPECT_EQ(bytes("Bonuri/BONPOS01-20240105101112.TXT"),
+              "KARAT\r\n"
+              "PZ.0012                \r\n"
+              "P \r\n"
+              "PCUI:RO123             \r\n"
+              "PMULTUMIM              \r\n"
+              "PREVENITI              \r\n"
+              "*BACSIS PENTRU ECHIPA DE "
+              "00001250"
+              "2"
+              "000000123"
+              "2"
+              "7"
+              "0\r\n"
+              "T0000010000 TOTAL\r\n"
+              "END KARAT\r\n");
+}
+
+}  // namespace
+}  // namespace vandrix::fiscal
