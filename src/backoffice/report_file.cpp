@@ -1,0 +1,55 @@
+// File names, CSV lines, connections and writing shared by the CSV reports.
+#include "backoffice/report_file.h"
+
+#include "platform/clock.h"
+#include "platform/files.h"
+
+namespace vandrix::backoffice {
+namespace {
+
+constexpr const char* kReportsFolder = "rapoarte";
+
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+}  // namespace
+
+std::string reportPath(std::time_t now, const std::string& rest) {
+    return std::string(kReportsFolder) + "/" +
+           platform::formatLocalTime("%yyyy%mm%dd%hh%ii%ss", now) + rest;
+}
+
+std::string csvLine(const std::vector<std::string>& fields) {
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += ',';
+        line += csvField(fields[i]);
+    }
+    return line;
+}
+
+std::unique_ptr<store::Database> openDatabase(const std::string& path) {
+    if (!platform::fileExists(path) || platform::isDirectory(path))
+        return nullptr;
+    return store::Database::open(path);
+}
+
+ReportFile writeReport(const std::string& path, const std::vector<std::string>& lines,
+                       platform::Encoding encoding) {
+    // Start-up creates the folder; it is made again here in case it was removed since.
+    bool written =
+        platform::makeDirectory(kReportsFolder) && platform::writeLines(path, lines, encoding);
+    return {path, written};
+}
+
+}  // namespace vandrix::backoffice

@@ -1,0 +1,118 @@
+// The sales report of an end-of-day period: every line of every receipt of the period with its
+// article, the value of the line and, at the end, the total of the period.
+#include <algorithm>
+
+#include "backoffice/csv_reports.h"
+#include "backoffice/report_file.h"
+#include "shell/number_text.h"
+
+namespace vandrix::backoffice {
+namespace {
+
+using store::Database;
+using store::Query;
+
+constexpr const char* kDiscountArticle = "-1";
+
+std::string withoutSpaces(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+    return text;
+}
+
+bool isNumber(const std::string& text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The connections of the report: the receipts are walked over one, their lines over another,
+// the article lookups and the discount totals over one each.
+struct Connections {
+    std::unique_ptr<Database> receipts = nullptr;
+    std::unique_ptr<Database> lines = nullptr;
+    std::unique_ptr<Database> lookups = nullptr;
+    std::unique_ptr<Database> totals = nullptr;
+    bool open() const { return receipts && lines && lookups && totals; }
+};
+
+// The article columns of a line; empty when a lookup finds no row.
+struct ArticleFields {
+    std::string barcode, name, unit, price, vatRate;
+};
+
+ArticleFields articleFields(Database& db, const std::string& articleId) {
+    ArticleFields fields;
+    fields.barcode = db.scalarText("select codbar from codbar where idarticol=?", {articleId});
+    std::string vatId;
+    {
+        Query article = db.query("select nume,um,pret,idtva from articol where id=?", {articleId});
+        if (article.next()) {
+            fields.name = article.text(0);
+            fields.unit = article.text(1);
+            fields.price = shell::money(article.real(2));
+            vatId = article.text(3);
+        }
+    }
+    fields.vatRate = db.scalarText("select procent from tva where id=?;", {vatId});
+    return fields;
+}
+
+// The receipt's total without its discount lines, on which a discount line's percentage acts.
+double totalWithoutDiscount(Database& db, const std::string& receiptId) {
+    Query total = db.query("Select sum(cant*pret) from spbon where idbon=? And idart<>?;",
+                           {receiptId, kDiscountArticle});
+    return total.next() ? total.real(0) : 0;
+}
+
+}  // namespace
+
+std::string paddedPeriod(const std::string& period) {
+    return shell::rightAlign(withoutSpaces(period), 4, '0');
+}
+
+std::string salesReportMessage(const std::string& period) {
+    return "Raport Vanzare\r\n  Z:" + paddedPeriod(period) + "\r\n";
+}
+
+ReportFile writeSalesReport(const std::string& databasePath, const std::string& period,
+                            std::time_t now) {
+    const std::string eod = withoutSpaces(period);
+    // The period comes from the period list; anything else is no period, and also must not
+    // reach the file name.
+    if (!isNumber(eod))
+        return {};
+    const std::string path = reportPath(now, "-eod" + paddedPeriod(eod) + "-Vanzare.csv");
+
+    Connections db{openDatabase(databasePath), openDatabase(databasePath),
+                   openDatabase(databasePath), openDatabase(databasePath)};
+    if (!db.open())
+        return {path, false};
+
+    std::vector<std::string> lines = {
+        "eod,data,Bon,codbar,Articol,um,cantitate,pretart,pretvanz,cant*pretvanz,cotatva,cui,pos"};
+    double sum = 0;
+    Query receipts =
+        db.receipts->query("select id,databon,nrbon,cui,idpos from bon where eod=?", {eod});
+    while (receipts.next()) {
+        const std::string receiptId = receipts.text(0);
+        Query items =
+            db.lines->query("select idart,cant,pret from spbon where idbon=?", {receiptId});
+        while (items.next()) {
+            const std::string articleId = items.text(0);
+            const double quantity = items.real(1);
+            const double salePrice = items.real(2);
+            const ArticleFields article = articleFields(*db.lookups, articleId);
+            double value = shell::round2(quantity * salePrice);
+            if (articleId == kDiscountArticle)  // the line holds a percentage
+                value = -totalWithoutDiscount(*db.totals, receiptId) * value / 100;
+            sum += value;
+            lines.push_back(csvLine({eod, receipts.text(1), receipts.text(2), article.barcode,
+                                     article.name, article.unit, shell::quantity(quantity),
+                                     article.price, shell::money(salePrice), shell::money(value),
+                                     article.vatRate, receipts.text(3), receipts.text(4)}));
+        }
+    }
+    lines.push_back(",,,,,,,,Total," + shell::money(sum));
+    return writeReport(path, lines, platform::Encoding::Utf8);
+}
+
+}  // namespace vandrix::backoffice
