@@ -1,5 +1,6 @@
 // The program's entry: hands the subsystems' operations to the shell and runs the start-up
 // sequence, the sale window's loop and the shutdown.
+#include "backoffice/reports_window.h"
 #include "fiscal/payment.h"
 #include "fiscal/period_totals.h"
 #include "sale/sale_desk.h"
@@ -15,10 +16,11 @@ int main(int argc, char** argv) {
     };
     subsystems.saleOperations = [](shell::Application& app, ui::Form& form) {
         auto desk = std::make_unique<sale::SaleDesk>(app, form);
-        desk->takePayment = [&app, &form, grid = &desk->grid(), desk = desk.get()](int mode) {
-            fiscal::takePayment(app, form, *grid, mode);
-            desk->showGrid();
+        desk->takePayment = [&app, &form, d = desk.get()](int mode) {
+            fiscal::takePayment(app, form, d->grid(), mode);
+            d->showGrid();
         };
+        desk->openReports = [&app, &form] { backoffice::openReportsWindow(app, form); };
         return desk;
     };
     return shell::runProgram(argc, argv, subsystems);

@@ -11,6 +11,7 @@ namespace vandrix::fiscal {
 void finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const Payment& payment) {
     // 1.-2. The files, numbered after the receipt they belong to.
     std::string fileNumber = app.db ? app.db->scalarText("select max(id)+1 from bon;") : "";
+    if (fileNumber.empty()) fileNumber.push_back('1');  // the first receipt of an empty table
     ReceiptForFiles forFiles{&grid, payment.mode, payment.paidField, payment.payments,
                              app.buyerFiscalCode, app.receiptText};
     ReceiptFiles files = writeReceiptFiles(forFiles, app.settings, fileNumber);

@@ -4,11 +4,13 @@
 #include "fiscal/payment.h"
 #include "fiscal/split_payment.h"
 #include "shell/Interfatacolor/interfata.h"
+#include "shell/Interfatacolor/keypad.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
 #include "shell/number_text.h"
 #include "shell/payment_images.h"
 #include "shell/settings.h"
+#include "shell/theme.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
 
@@ -70,20 +72,10 @@ ui::FormSpec layout() {
         {kAmount, GadgetKind::TextField, "", 130, 380, 240, 45, ui::kRightAligned, "amount"},
         {kQuantityLabel, GadgetKind::Label, "QTY", 380, 385, 60, 40, 0, ""},
         {kQuantity, GadgetKind::TextField, "1", 440, 380, 110, 45, ui::kRightAligned, "qty"},
-        {kKey0 + 7, GadgetKind::Button, "7", 550, 0, 60, 60, 0, ""},
-        {kKey0 + 8, GadgetKind::Button, "8", 610, 0, 60, 60, 0, ""},
-        {kKey0 + 9, GadgetKind::Button, "9", 670, 0, 60, 60, 0, ""},
-        {kKey0 + 4, GadgetKind::Button, "4", 550, 60, 60, 60, 0, ""},
-        {kKey0 + 5, GadgetKind::Button, "5", 610, 60, 60, 60, 0, ""},
-        {kKey0 + 6, GadgetKind::Button, "6", 670, 60, 60, 60, 0, ""},
-        {kKey0 + 1, GadgetKind::Button, "1", 550, 120, 60, 60, 0, ""},
-        {kKey0 + 2, GadgetKind::Button, "2", 610, 120, 60, 60, 0, ""},
-        {kKey0 + 3, GadgetKind::Button, "3", 670, 120, 60, 60, 0, ""},
-        {kKey0, GadgetKind::Button, "0", 550, 180, 120, 60, 0, ""},
-        {kPoint, GadgetKind::Button, ".", 670, 180, 60, 60, 0, ""},
         {kX, GadgetKind::Button, "X", 730, 0, 50, 240, 0, ""},
         {kCancel, GadgetKind::Button, "Anuleaza", 550, 420, 230, 75, 0, ""},
     };
+    shell::addKeypad(spec.gadgets, kKey0, kPoint, 550, 0, 60, 60, 60);
     return spec;
 }
 
@@ -91,10 +83,9 @@ class SplitWindow {
 public:
     SplitWindow(shell::Application& app, ui::Form& saleWindow, int mode)
         : app_(app), sale_(saleWindow), form_(app.ui, layout(), &saleWindow), mode_(mode) {
-        ui::ColourScheme& colours = app_.ui.colours();
-        for (int d = 0; d <= 9; ++d) keypadColours(colours, kKey0 + d);
-        keypadColours(colours, kPoint);
-        keypadColours(colours, kX);
+        std::vector<int> keys = {kPoint, kX};
+        for (int d = 0; d <= 9; ++d) keys.push_back(kKey0 + d);
+        shell::enterKeypadColours(app_.ui.colours(), app_.palette, form_, keys);
         form_.setColumns(kPayments, {"Valoare", "ModPlata", "Tip", ""}, {150, 200, 100, 0});
         for (int m = 1; m <= 4; ++m) {
             const ModePlace& p = kModePlaces[m];
@@ -132,11 +123,6 @@ public:
     const std::vector<PaymentRow>& rows() const { return payments_.rows; }
 
 private:
-    void keypadColours(ui::ColourScheme& colours, int gadget) {
-        colours.colourMap[form_.handleKey(gadget)] =
-            ui::ButtonColours{app_.palette[11], app_.palette[3]};
-    }
-
     void showRows() {
         form_.clearRows(kPayments);
         for (const auto& row : payments_.rows)

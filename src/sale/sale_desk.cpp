@@ -208,6 +208,10 @@ void SaleDesk::handle(const ui::Event& event) {
         case kDiscount:
             runCode("D");
             break;
+        case kReports:
+            if (openReports) openReports();
+            focusCurrent();
+            break;
         default:
             break;  // windows of later parts of the sale screen
     }

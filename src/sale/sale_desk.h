@@ -31,6 +31,8 @@ public:
 
     // Payment with a mode (1 to 4) once the cashier confirmed it; set by the payment subsystem.
     std::function<void(int mode)> takePayment;
+    // The reports window ("Rapoarte"); set by the back office.
+    std::function<void()> openReports;
 
     // The question asked before a payment in the given mode, and its amount text, from the
     // entry, quantity and total fields.

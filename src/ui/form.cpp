@@ -484,6 +484,8 @@ void Form::setAlwaysOnTop(bool onTop) {
 }
 
 void Form::minimize() { window_->showMinimized(); }
+void Form::hideWindow() { window_->hide(); }
+void Form::showWindow() { window_->show(); }
 bool Form::isMaximized() const { return window_->isMaximized(); }
 void Form::showNormal() { window_->showNormal(); }
 

@@ -52,6 +52,8 @@ public:
     void repaint();  // draws every gadget again (after a change of colours)
     void setAlwaysOnTop(bool onTop);
     void minimize();
+    void hideWindow();
+    void showWindow();
     bool isMaximized() const;
     void showNormal();
     void activate();

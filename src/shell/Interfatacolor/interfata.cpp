@@ -3,6 +3,8 @@
 // their final places and put the payment images in place of the two "Incasare" buttons.
 #include "shell/Interfatacolor/interfata.h"
 
+#include "shell/Interfatacolor/keypad.h"
+
 namespace vandrix::shell::interfata {
 
 using ui::GadgetKind;
@@ -40,21 +42,11 @@ ui::FormSpec layout() {
         {kGroups, GadgetKind::Button, "Art. Grp.", 710, 60, 70, 80, 0, ""},
         {kRemoveLine, GadgetKind::Button, "St. Poz.", 550, 140, 110, 60, 0, ""},
         {kPrice, GadgetKind::Button, "M. Pret", 660, 140, 120, 60, 0, ""},
-        {kKey7, GadgetKind::Button, "7", 550, 200, 60, 50, 0, ""},
-        {kKey8, GadgetKind::Button, "8", 610, 200, 60, 50, 0, ""},
-        {kKey9, GadgetKind::Button, "9", 670, 200, 60, 50, 0, ""},
-        {kKey4, GadgetKind::Button, "4", 550, 250, 60, 50, 0, ""},
-        {kKey5, GadgetKind::Button, "5", 610, 250, 60, 50, 0, ""},
-        {kKey6, GadgetKind::Button, "6", 670, 250, 60, 50, 0, ""},
-        {kKey1, GadgetKind::Button, "1", 550, 300, 60, 50, 0, ""},
-        {kKey2, GadgetKind::Button, "2", 610, 300, 60, 50, 0, ""},
-        {kKey3, GadgetKind::Button, "3", 670, 300, 60, 50, 0, ""},
-        {kKey0, GadgetKind::Button, "0", 550, 350, 120, 40, 0, ""},
-        {kPoint, GadgetKind::Button, ".", 670, 350, 60, 40, 0, ""},
         {kEnter, GadgetKind::Button, "ENTER", 730, 200, 50, 90, 0, ""},
         {kPay2, GadgetKind::Button, "Incasare Card", 550, 390, 120, 60, 0, "pay2"},
         {kPay1, GadgetKind::Button, "Incasare Cash", 670, 390, 110, 60, 0, "pay1"},
     };
+    addKeypad(spec.gadgets, kKey0, kPoint, 550, 200, 60, 50, 40);
     return spec;
 }
 

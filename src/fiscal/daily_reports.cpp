@@ -1,0 +1,119 @@
+// X and Z reports, cash in and out, and the period list.
+#include "fiscal/daily_reports.h"
+
+#include "fiscal/period_totals.h"
+#include "fiscal/printer_files.h"
+#include "fiscal/printer_records.h"
+#include "platform/files.h"
+#include "platform/clock.h"
+#include "platform/text_file.h"
+#include "shell/Interfatacolor/interfatasume.h"
+#include "shell/application.h"
+#include "shell/dialogs.h"
+#include "shell/number_text.h"
+#include "ui/form.h"
+#include "ui/runtime.h"
+
+namespace vandrix::fiscal {
+
+using shell::money;
+
+namespace {
+
+constexpr int kLoopTimeoutMs = 250;
+
+void requestNotDelivered(shell::Application& app) {
+    app.dialogs.message("Cererea nu a ajuns la casa de marcat!\r\n\r\n", "Eroare",
+                        shell::kButtonsOk + shell::kIconError);
+}
+
+// Closes the open period with its total and opens the next one, all or nothing.
+bool closePeriod(shell::Application& app, double total, std::time_t now) {
+    if (!app.db) return false;
+    const long next = app.currentPeriod + 1;
+    bool closed = app.db->transaction([&] {
+        return app.db->exec("update eod set z=?, Data=? where id=?;",
+                            {money(total), platform::databaseStamp(now),
+                             std::to_string(app.currentPeriod)}) &&
+               app.db->exec("insert into eod (id) values(?);", {std::to_string(next)});
+    });
+    if (closed) app.currentPeriod = next;
+    return closed;
+}
+
+}  // namespace
+
+void runDailyReport(shell::Application& app, int kind) {
+    const double total = app.db ? periodTotal(*app.db, app.currentPeriod) : 0;
+    if (app.settings.fiscal != 0 &&
+        writeReportRequest(kind, app.currentPeriod, app.settings, app.ui.clock()).empty())
+        requestNotDelivered(app);
+    if (kind == kReportZ) {
+        int answer = app.dialogs.message(
+            "Rog Confirmati Raportul Z pe casa de marcat\r\n" + money(total) + "\r\n", "Raport Z",
+            shell::kButtonsYesNo);
+        if (answer != shell::kResultYes) return;
+        const std::time_t now = app.ui.clock().now();
+        const long closing = app.currentPeriod;
+        if (!closePeriod(app, total, now)) {
+            app.dialogs.message("Perioada nu a putut fi inchisa in baza de date!\r\n\r\n",
+                                "Eroare", shell::kButtonsOk + shell::kIconError);
+            return;
+        }
+        app.lastZ = now;
+        platform::writeLines("lastz", {std::to_string(now), std::to_string(closing)},
+                             platform::Encoding::Ansi);
+    } else {
+        app.dialogs.message(
+            "Rog Confirmati Raportul X pe casa de marcat\r\n" + money(total) + "\r\n",
+            "BonRaport X", shell::kButtonsYesNo);
+    }
+}
+
+void runCashMovement(shell::Application& app, int direction, ui::Form* parent) {
+    namespace layout = shell::interfatasume;
+    ui::Form form(app.ui,
+                  layout::layout(direction == kCashIn ? "Sume Introduse" : "Sume Scoase"), parent);
+    form.setText(layout::kEnter, "E\r\nN\r\nT\r\nE\r\nR");
+    form.addShortcut(ui::Key::Enter, 1);
+    form.setFocus(layout::kAmount);
+    // The file is named after the moment the window opened.
+    const std::time_t opened = app.ui.clock().now();
+    while (true) {
+        auto event = form.wait(kLoopTimeoutMs);
+        if (!event) continue;
+        if (event->type == ui::EventType::Close) return;
+        const int g = event->gadget;
+        if (event->type == ui::EventType::Shortcut || g == layout::kEnter) break;
+        std::string amount = form.text(layout::kAmount);
+        if (g >= layout::kKey0 && g <= layout::kKey0 + 9)
+            form.setText(layout::kAmount, amount + static_cast<char>('0' + g - layout::kKey0));
+        else if (g == layout::kPoint && amount.find('.') == std::string::npos)
+            form.setText(layout::kAmount, amount + ".");
+        form.setFocus(layout::kAmount);
+        form.setCaretToEnd(layout::kAmount);
+    }
+    // A file of the same second that the driver has not taken yet is not overwritten: this one
+    // takes the next free second.
+    const std::string amount = form.text(layout::kAmount);
+    std::time_t t = opened;
+    auto stampOf = [](std::time_t at) { return platform::formatLocalTime("%yyyy%mm%dd%hh%ii%ss", at); };
+    while (platform::fileExists(cashMovementFile(direction, amount, stampOf(t), app.settings).target))
+        ++t;
+    if (writeCashMovement(direction, amount, stampOf(t), app.settings).empty())
+        requestNotDelivered(app);
+}
+
+void fillPeriodList(shell::Application& app, ui::Form& form, int list) {
+    form.clearRows(list);
+    if (app.db) {
+        auto q = app.db->query("select * from eod where id<>0;");
+        while (q.next())
+            form.addRow(list, {shell::rightAlign(q.text(0), 5), shell::rightAlign(money(q.real(1)), 8),
+                               q.text(2)});
+    }
+    form.setFont(list, {"Lucida Console", app.ui.scaledY(10), false});
+    form.selectRow(list, form.rowCount(list) - 1);
+}
+
+}  // namespace vandrix::fiscal

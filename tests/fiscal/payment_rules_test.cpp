@@ -1,0 +1,142 @@
+// The rules of payment and storage: the split-payment list, the prices and VAT sums written for
+// each line, and a receipt stored whole or not at all.
+#include <gtest/gtest.h>
+
+#include "fiscal/receipt_storage.h"
+#include "fiscal/split_payment.h"
+#include "sale/receipt_grid.h"
+#include "shell/settings.h"
+#include "store/database.h"
+#include "store/database2020.h"
+#include "temp_folder.h"
+
+namespace vandrix::fiscal {
+namespace {
+
+shell::Settings settingsWithModes(const char* cash, const char* card, const char* vouchers,
+                                  const char* credit) {
+    shell::Settings s;
+    const char* definitions[] = {"", cash, card, vouchers, credit};
+    for (int m = 1; m <= 4; ++m) {
+        std::string d = definitions[m];
+        s.paymentModes[static_cast<size_t>(m)] = {d, d.substr(0, d.find('|'))};
+    }
+    return s;
+}
+
+sale::Row line(const std::string& name, double quantity, double price, const std::string& vat) {
+    return {name, "BUC", sale::quantityCell(quantity), sale::priceCell(price), "1", "1", vat, "2"};
+}
+
+TEST(SplitPayment, AmountTimesQuantityOrTheRest) {
+    const shell::Settings s = settingsWithModes("C A S H|0", " C A R D|1", "BONURI|4", "CREDIT|6");
+    SplitPayments p{{{"  50.00", "CARD", 2}}, "  23.50", "  50.00"};
+    // Three vouchers of 5 make one row of 15.00.
+    EXPECT_EQ(addSplitPayment(p, s, 3, "5", "3"), SplitOutcome::Added);
+    ASSERT_EQ(p.rows.size(), 2u);
+    EXPECT_EQ(p.rows[1].value, "  15.00");
+    EXPECT_EQ(p.rows[1].modeName, "BONURI");
+    EXPECT_EQ(p.remaining, "   8.50");
+    EXPECT_EQ(p.paid, "  65.00");
+    // Nothing typed: the rest.
+    EXPECT_EQ(addSplitPayment(p, s, 2, "", "1"), SplitOutcome::Added);
+    EXPECT_EQ(p.rows[2].value, "   8.50");
+    EXPECT_EQ(p.remaining, "   0.00");
+}
+
+TEST(SplitPayment, OverpayingOnlyInModesWhoseFiscalCodeIsZero) {
+    struct Case {
+        const char* cash;
+        int mode;
+        SplitOutcome outcome;
+    };
+    const Case cases[] = {
+        {"C A S H|0", 1, SplitOutcome::Added},    // cash gives change
+        {"C A S H|0", 2, SplitOutcome::Refused},  // a card cannot pay more than is due
+        {"C A S H|0", 3, SplitOutcome::Refused},
+        {"C A S H|9", 1, SplitOutcome::Refused},  // the rule follows the code, not the mode
+    };
+    for (const auto& c : cases) {
+        const shell::Settings s = settingsWithModes(c.cash, " C A R D|1", "BONURI|4", "CREDIT|6");
+        SplitPayments p{{{"  50.00", "CARD", 2}}, "  23.50", "  50.00"};
+        EXPECT_EQ(addSplitPayment(p, s, c.mode, "30", "1"), c.outcome) << c.cash << " " << c.mode;
+        if (c.outcome == SplitOutcome::Added) {
+            EXPECT_EQ(p.remaining, "  -6.50");
+        } else {
+            EXPECT_EQ(p.rows.size(), 1u);
+            EXPECT_EQ(p.remaining, "  23.50");
+        }
+    }
+}
+
+TEST(ReceiptStorage, PricesAsPlainNumbersAndTheDiscountAsItsAmount) {
+    sale::ReceiptGrid grid;
+    grid.append(line("A", 2, 12.50, "1"));
+    grid.append(line("B", 1, 75.00, "1"));
+    grid.append({"DISCOUNT", "BUC", sale::quantityCell(1), sale::discountCell(10), "-1", "D", "1",
+                 "0"});
+    EXPECT_EQ(storedPrices(grid), (std::vector<std::string>{"12.5", "75", "-10.00"}));
+}
+
+TEST(ReceiptStorage, VatAndGrossSumsPerGroup) {
+    VatRates rates{0, 19, 9, 5, 0, 0};
+    sale::ReceiptGrid grid;
+    grid.append(line("A", 3, 10.00, "1"));
+    grid.append(line("B", 1, 109.00, "2"));
+    grid.append(line("C", 1, 5.00, "0"));      // "0" counts in group 5
+    grid.append(line("D", 1, 7.00, "X"));      // a group that is none of them counts nowhere
+    grid.append({"DISCOUNT", "BUC", "  1.000", "% 10.00", "-1", "D", "1", "0"});
+    VatSums sums = vatSums(grid, rates);
+    EXPECT_EQ(sums.gross[1], "30.00");
+    EXPECT_EQ(sums.vat[1], "4.79");
+    EXPECT_EQ(sums.gross[2], "109.00");
+    EXPECT_EQ(sums.vat[2], "9.00");
+    EXPECT_EQ(sums.gross[5], "5.00");
+    EXPECT_EQ(sums.vat[5], "0.00");
+    EXPECT_EQ(sums.gross[3], "");
+    EXPECT_EQ(sums.vat[4], "");
+}
+
+TEST(ReceiptStorage, AReceiptIsStoredWholeOrNotAtAll) {
+    testing::TempFolder folder;
+    testing::ScopedWorkingFolder cwd(folder.path());
+    store::Database2020("baza.db");
+    auto db = store::Database::open("baza.db");
+    sale::ReceiptGrid grid;
+    grid.append(line("A", 2, 12.50, "1"));
+    grid.append(line("B", 1, 5.00, "2"));
+    ReceiptToStore receipt{&grid, 30.0, {0, 30, 0, 0, 0}, "  30.00", "RO123", 2, "POS01", 0};
+
+    StoredReceipt stored = storeReceipt(*db, receipt);
+    ASSERT_TRUE(stored.stored);
+    EXPECT_EQ(stored.receiptId, 2);
+    EXPECT_EQ(stored.receiptNumber, 1);
+    EXPECT_EQ(db->scalarText("select valbon||'/'||incasatbon||'/'||numerar||'/'||cui from bon where id=2"),
+              "30.0/30.0/30.0/RO123");
+    EXPECT_EQ(db->scalarInteger("select count(*) from spbon where idbon='2'"), 2);
+
+    // The receipt row is refused after its lines went in: none of its lines may stay.
+    ASSERT_TRUE(db->exec("CREATE TRIGGER refuse BEFORE INSERT ON bon BEGIN SELECT RAISE(ABORT, 'full'); END;"));
+    StoredReceipt failed = storeReceipt(*db, receipt);
+    EXPECT_FALSE(failed.stored);
+    EXPECT_EQ(db->scalarInteger("select count(*) from bon"), 2);
+    EXPECT_EQ(db->scalarInteger("select count(*) from spbon where idbon='3'"), 0);
+}
+
+TEST(ReceiptStorage, TipReceiptStoresItsValueAsCash) {
+    testing::TempFolder folder;
+    testing::ScopedWorkingFolder cwd(folder.path());
+    store::Database2020("baza.db");
+    auto db = store::Database::open("baza.db");
+    sale::ReceiptGrid grid;
+    grid.append({"BACSIS", "BUC", "      1", "   5.00", "0", "0", "1", "1"});
+    ReceiptToStore tip{&grid, 0, {}, "", "", 2, "POS01", 0};
+    ASSERT_TRUE(storeTipReceipt(*db, tip, true).stored);
+    EXPECT_EQ(db->scalarText("select nrbon||'/'||valbon||'/'||numerar||'/'||card||'/'||incasatbon from bon where id=2"),
+              "1/5.0/5.0/0.0/0.0");
+    ASSERT_TRUE(storeTipReceipt(*db, tip, false).stored);
+    EXPECT_EQ(db->scalarText("select nrbon from bon where id=3"), "0");
+}
+
+}  // namespace
+}  // namespace vandrix::fiscal
