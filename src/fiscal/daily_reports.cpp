@@ -2,9 +2,9 @@
 #include "fiscal/daily_reports.h"
 
 #include "fiscal/period_totals.h"
+#include "fiscal/driver_stamp.h"
 #include "fiscal/printer_files.h"
 #include "fiscal/printer_records.h"
-#include "platform/files.h"
 #include "platform/clock.h"
 #include "platform/text_file.h"
 #include "shell/Interfatacolor/interfatasume.h"
@@ -96,12 +96,10 @@ void runCashMovement(shell::Application& app, int direction, ui::Form* parent) {
     // A file of the same second that the driver has not taken yet is not overwritten: this one
     // takes the next free second.
     const std::string amount = form.text(layout::kAmount);
-    std::time_t t = opened;
-    auto stampOf = [](std::time_t at) { return platform::formatLocalTime("%yyyy%mm%dd%hh%ii%ss", at); };
-    while (platform::fileExists(cashMovementFile(direction, amount, stampOf(t), app.settings).target))
-        ++t;
-    if (writeCashMovement(direction, amount, stampOf(t), app.settings).empty())
-        requestNotDelivered(app);
+    const std::string stamp = freeDriverStamp(opened, [&](const std::string& s) {
+        return cashMovementFile(direction, amount, s, app.settings).target;
+    });
+    if (writeCashMovement(direction, amount, stamp, app.settings).empty()) requestNotDelivered(app);
 }
 
 void fillPeriodList(shell::Application& app, ui::Form& form, int list) {

@@ -189,6 +189,12 @@ std::optional<Event> Automation::waitOn(Form& form, int timeoutMs) {
         bool passesTime = run(step, form);
         runtime_.processEvents();
         if (auto e = form.takeEvent()) return e;
+        if (shiftPending_) {
+            // Shift is held for what the window does after this wait, as if no key came.
+            shiftPending_ = false;
+            runtime_.setScriptShift(true);
+            return std::nullopt;
+        }
         if (passesTime) return waitOn(form, timeoutMs);
     }
 }
@@ -282,7 +288,7 @@ bool Automation::run(const ScriptStep& step, Form& form) {
     if (verb == "key") {
         const KeyInfo& k = keyTable().at(step.rest);
         if (k.key == Qt::Key_Shift) {
-            runtime_.setScriptShift(true);
+            shiftPending_ = true;
             return true;
         }
         QWidget* target = form.window()->focusWidget();

@@ -57,6 +57,7 @@ private:
     std::vector<ScriptStep> steps_;
     size_t next_ = 0;
     std::int64_t pendingWaitMs_ = 0;
+    bool shiftPending_ = false;
 };
 
 }  // namespace vandrix::ui

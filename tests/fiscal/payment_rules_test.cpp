@@ -123,6 +123,21 @@ TEST(ReceiptStorage, AReceiptIsStoredWholeOrNotAtAll) {
     EXPECT_EQ(db->scalarInteger("select count(*) from spbon where idbon='3'"), 0);
 }
 
+TEST(ReceiptStorage, DiscountLineLowersTheStoredValue) {
+    testing::TempFolder folder;
+    testing::ScopedWorkingFolder cwd(folder.path());
+    store::Database2020("baza.db");
+    auto db = store::Database::open("baza.db");
+    sale::ReceiptGrid grid;
+    grid.append(line("A", 1, 100.00, "1"));
+    grid.append({"DISCOUNT", "BUC", sale::quantityCell(1), sale::discountCell(10), "-1", "D", "1",
+                 "0"});
+    ReceiptToStore receipt{&grid, 90.0, {0, 90, 0, 0, 0}, "  90.00", "", 2, "POS01", 0};
+    ASSERT_TRUE(storeReceipt(*db, receipt).stored);
+    EXPECT_EQ(db->scalarText("select pret from spbon where idbon='2' and idart='-1'"), "-10.0");
+    EXPECT_EQ(db->scalarText("select valbon||'/'||incasatbon from bon where id=2"), "90.0/90.0");
+}
+
 TEST(ReceiptStorage, TipReceiptStoresItsValueAsCash) {
     testing::TempFolder folder;
     testing::ScopedWorkingFolder cwd(folder.path());

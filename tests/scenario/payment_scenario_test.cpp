@@ -147,6 +147,15 @@ TEST_F(PaymentScenario, RomanianLettersTravelInBothEncodings) {
     EXPECT_EQ(db->scalarText("select nume from articol where id=5"), "ȘOSETE ÎNALTE");
 }
 
+TEST_F(PaymentScenario, ShiftPaysCashAtOnceAndNeverAnEmptyReceipt) {
+    auto run = sell("key Shift\ntype 111\nkey Enter\nkey Shift\nexpect-rows grid | 0\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_EQ(db->scalarInteger("select count(*) from bon"), 2);
+    EXPECT_EQ(receiptColumn("numerar", 2), "36.75");
+    for (const auto& line : run.transcript)
+        EXPECT_EQ(line.find("Atentionare"), std::string::npos) << line;
+}
+
 TEST_F(PaymentScenario, AReceiptThatCannotReachThePrinterIsNotLost) {
     fs::remove_all(folder / "Bonuri");
     auto run = sell("type 111\nkey Enter\nclick pay1\nclick DA\n"

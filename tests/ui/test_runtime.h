@@ -1,0 +1,40 @@
+// The window runtime shared by the window tests, and dialogs whose answers a test gives.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "shell/dialogs.h"
+
+namespace vandrix::ui {
+class Runtime;
+}
+
+namespace vandrix::testing {
+
+ui::Runtime& testRuntime();
+
+// Dialogs that record what was asked and answer from a list (OK when it runs out).
+class ScriptedDialogs final : public shell::Dialogs {
+public:
+    std::deque<int> answers;
+    std::vector<std::string> asked;  // "title | text"
+
+    int message(const std::string& text, const std::string& title, int) override {
+        asked.push_back(title + " | " + text);
+        if (answers.empty()) return shell::kResultOk;
+        int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::string input(const std::string& text, const std::string& title, const std::string&,
+                      int) override {
+        asked.push_back(title + " | " + text);
+        return "Ok|";
+    }
+    int timedMessage(const std::string&, const std::string&, int, int) override { return 0; }
+    int copyableMessage(const std::string&, const std::string&, int, int) override { return 0; }
+};
+
+}  // namespace vandrix::testing
