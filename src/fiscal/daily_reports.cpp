@@ -1,8 +1,8 @@
 // X and Z reports, cash in and out, and the period list.
 #include "fiscal/daily_reports.h"
 
-#include "fiscal/period_totals.h"
 #include "fiscal/driver_stamp.h"
+#include "fiscal/period_totals.h"
 #include "fiscal/printer_files.h"
 #include "fiscal/printer_records.h"
 #include "platform/clock.h"
@@ -29,7 +29,8 @@ void requestNotDelivered(shell::Application& app) {
 
 // Closes the open period with its total and opens the next one, all or nothing.
 bool closePeriod(shell::Application& app, double total, std::time_t now) {
-    if (!app.db) return false;
+    if (!app.db)
+        return false;
     const long next = app.currentPeriod + 1;
     bool closed = app.db->transaction([&] {
         return app.db->exec("update eod set z=?, Data=? where id=?;",
@@ -37,7 +38,8 @@ bool closePeriod(shell::Application& app, double total, std::time_t now) {
                              std::to_string(app.currentPeriod)}) &&
                app.db->exec("insert into eod (id) values(?);", {std::to_string(next)});
     });
-    if (closed) app.currentPeriod = next;
+    if (closed)
+        app.currentPeriod = next;
     return closed;
 }
 
@@ -52,12 +54,13 @@ void runDailyReport(shell::Application& app, int kind) {
         int answer = app.dialogs.message(
             "Rog Confirmati Raportul Z pe casa de marcat\r\n" + money(total) + "\r\n", "Raport Z",
             shell::kButtonsYesNo);
-        if (answer != shell::kResultYes) return;
+        if (answer != shell::kResultYes)
+            return;
         const std::time_t now = app.ui.clock().now();
         const long closing = app.currentPeriod;
         if (!closePeriod(app, total, now)) {
-            app.dialogs.message("Perioada nu a putut fi inchisa in baza de date!\r\n\r\n",
-                                "Eroare", shell::kButtonsOk + shell::kIconError);
+            app.dialogs.message("Perioada nu a putut fi inchisa in baza de date!\r\n\r\n", "Eroare",
+                                shell::kButtonsOk + shell::kIconError);
             return;
         }
         app.lastZ = now;
@@ -72,8 +75,8 @@ void runDailyReport(shell::Application& app, int kind) {
 
 void runCashMovement(shell::Application& app, int direction, ui::Form* parent) {
     namespace layout = shell::interfatasume;
-    ui::Form form(app.ui,
-                  layout::layout(direction == kCashIn ? "Sume Introduse" : "Sume Scoase"), parent);
+    ui::Form form(app.ui, layout::layout(direction == kCashIn ? "Sume Introduse" : "Sume Scoase"),
+                  parent);
     form.setText(layout::kEnter, "E\r\nN\r\nT\r\nE\r\nR");
     form.addShortcut(ui::Key::Enter, 1);
     form.setFocus(layout::kAmount);
@@ -81,10 +84,13 @@ void runCashMovement(shell::Application& app, int direction, ui::Form* parent) {
     const std::time_t opened = app.ui.clock().now();
     while (true) {
         auto event = form.wait(kLoopTimeoutMs);
-        if (!event) continue;
-        if (event->type == ui::EventType::Close) return;
+        if (!event)
+            continue;
+        if (event->type == ui::EventType::Close)
+            return;
         const int g = event->gadget;
-        if (event->type == ui::EventType::Shortcut || g == layout::kEnter) break;
+        if (event->type == ui::EventType::Shortcut || g == layout::kEnter)
+            break;
         std::string amount = form.text(layout::kAmount);
         if (g >= layout::kKey0 && g <= layout::kKey0 + 9)
             form.setText(layout::kAmount, amount + static_cast<char>('0' + g - layout::kKey0));
@@ -99,7 +105,8 @@ void runCashMovement(shell::Application& app, int direction, ui::Form* parent) {
     const std::string stamp = freeDriverStamp(opened, [&](const std::string& s) {
         return cashMovementFile(direction, amount, s, app.settings).target;
     });
-    if (writeCashMovement(direction, amount, stamp, app.settings).empty()) requestNotDelivered(app);
+    if (writeCashMovement(direction, amount, stamp, app.settings).empty())
+        requestNotDelivered(app);
 }
 
 void fillPeriodList(shell::Application& app, ui::Form& form, int list) {
@@ -107,8 +114,8 @@ void fillPeriodList(shell::Application& app, ui::Form& form, int list) {
     if (app.db) {
         auto q = app.db->query("select * from eod where id<>0;");
         while (q.next())
-            form.addRow(list, {shell::rightAlign(q.text(0), 5), shell::rightAlign(money(q.real(1)), 8),
-                               q.text(2)});
+            form.addRow(list, {shell::rightAlign(q.text(0), 5),
+                               shell::rightAlign(money(q.real(1)), 8), q.text(2)});
     }
     form.setFont(list, {"Lucida Console", app.ui.scaledY(10), false});
     form.selectRow(list, form.rowCount(list) - 1);

@@ -11,18 +11,25 @@ namespace vandrix::fiscal {
 void finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const Payment& payment) {
     // 1.-2. The files, numbered after the receipt they belong to.
     std::string fileNumber = app.db ? app.db->scalarText("select max(id)+1 from bon;") : "";
-    if (fileNumber.empty()) fileNumber.push_back('1');  // the first receipt of an empty table
-    ReceiptForFiles forFiles{&grid, payment.mode, payment.paidField, payment.payments,
-                             app.buyerFiscalCode, app.receiptText};
+    if (fileNumber.empty())
+        fileNumber.push_back('1');  // the first receipt of an empty table
+    ReceiptForFiles forFiles{
+        &grid,          payment.mode, payment.paidField, payment.payments, app.buyerFiscalCode,
+        app.receiptText};
     ReceiptFiles files = writeReceiptFiles(forFiles, app.settings, fileNumber);
     app.receiptText.clear();
 
     // 3. The rows, all of them or none.
     bool stored = false;
     if (app.db) {
-        ReceiptToStore receipt{&grid,           files.receiptSum,  files.paidByMode,
-                               payment.paidField, app.buyerFiscalCode, app.currentPeriod,
-                               app.settings.pos, app.ui.clock().now()};
+        ReceiptToStore receipt{&grid,
+                               files.receiptSum,
+                               files.paidByMode,
+                               payment.paidField,
+                               app.buyerFiscalCode,
+                               app.currentPeriod,
+                               app.settings.pos,
+                               app.ui.clock().now()};
         stored = storeReceipt(*app.db, receipt).stored;
     }
     // 4. The buyer's fiscal code belonged to this receipt only.

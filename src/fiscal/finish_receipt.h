@@ -15,9 +15,9 @@ struct Application;
 namespace vandrix::fiscal {
 
 struct Payment {
-    int mode = 0;                     // 1 to 4 for one mode, 0 for the split window
-    std::string paidField;            // the sale screen's paid field as shown
-    std::vector<PaymentRow> payments; // the split window's list (mode 0)
+    int mode = 0;                      // 1 to 4 for one mode, 0 for the split window
+    std::string paidField;             // the sale screen's paid field as shown
+    std::vector<PaymentRow> payments;  // the split window's list (mode 0)
 };
 
 // Tells the cashier in the program's message box when the receipt did not reach the fiscal

@@ -32,13 +32,15 @@ void clearEntry(ui::Form& f) {
 
 bool takePayment(shell::Application& app, ui::Form& f, sale::ReceiptGrid& grid, int mode) {
     // Nothing to pay on an empty receipt (the quick-cash key can be pressed at any time).
-    if (grid.empty()) return false;
+    if (grid.empty())
+        return false;
     // 1.-2. The amount typed (quantity x entry), or the whole amount still to pay.
     float amount = static_cast<float>(numberOf(f.text(kQuantity))) *
                    static_cast<float>(numberOf(f.text(kEntry)));
     const float total = static_cast<float>(numberOf(f.text(kTotal)));
     const float paid = static_cast<float>(numberOf(f.text(kPaid)));
-    if (amount == 0) amount = total;
+    if (amount == 0)
+        amount = total;
     // 3. A part of it: the rest in the split-payment window.
     if (amount < total) {
         f.setText(kTotal, rightAlign(money(total - amount), 7));
@@ -53,7 +55,8 @@ bool takePayment(shell::Application& app, ui::Form& f, sale::ReceiptGrid& grid, 
         return false;
     }
     // 5.-6. Paid.
-    if (amount == total) amount = static_cast<float>(numberOf(f.text(kTotal)));
+    if (amount == total)
+        amount = static_cast<float>(numberOf(f.text(kTotal)));
     f.setText(kTotal, rightAlign(money(total - amount), 7));
     f.setText(kPaid, rightAlign(money(paid + amount), 7));
     clearEntry(f);

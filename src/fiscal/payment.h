@@ -19,7 +19,7 @@ bool takePayment(shell::Application& app, ui::Form& saleWindow, sale::ReceiptGri
 
 // The split-payment window after a partial payment in the mode; returns when the receipt is
 // paid (true) or the payments were cancelled (false).
-bool openSplitPaymentWindow(shell::Application& app, ui::Form& saleWindow,
-                            sale::ReceiptGrid& grid, int mode);
+bool openSplitPaymentWindow(shell::Application& app, ui::Form& saleWindow, sale::ReceiptGrid& grid,
+                            int mode);
 
 }  // namespace vandrix::fiscal

@@ -29,19 +29,19 @@ struct PaymentRow {
 // What the receipt files are made of.
 struct ReceiptForFiles {
     const sale::ReceiptGrid* grid = nullptr;
-    int mode = 0;                     // 1 to 4: paid in one mode; 0: through the split window
-    std::string paidField;            // the paid field's text (one mode)
-    std::vector<PaymentRow> payments; // the split-payment list (mode 0)
-    std::string cui;                  // the buyer's fiscal code, "" when none
-    std::string freeText;             // the four free-text lines joined with "|", "" when none
+    int mode = 0;                      // 1 to 4: paid in one mode; 0: through the split window
+    std::string paidField;             // the paid field's text (one mode)
+    std::vector<PaymentRow> payments;  // the split-payment list (mode 0)
+    std::string cui;                   // the buyer's fiscal code, "" when none
+    std::string freeText;              // the four free-text lines joined with "|", "" when none
 };
 
 struct ReceiptFiles {
-    std::string name;           // "BonCMP-000000123-POS01.txt"
-    std::string folder;         // the temporary folder they were written in (with separator)
-    double receiptSum = 0;      // the receipt's value after discounts
+    std::string name;       // "BonCMP-000000123-POS01.txt"
+    std::string folder;     // the temporary folder they were written in (with separator)
+    double receiptSum = 0;  // the receipt's value after discounts
     std::array<double, 5> paidByMode{};  // modes 1 to 4 at indexes 1 to 4
-    bool written = false;       // false when a file could not be written
+    bool written = false;                // false when a file could not be written
 };
 
 // Writes the three files into the user's temporary folder.

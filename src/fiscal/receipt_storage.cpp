@@ -21,7 +21,8 @@ using shell::round2;
 namespace {
 
 std::string withoutPercent(std::string text) {
-    for (size_t i = text.find('%'); i != std::string::npos; i = text.find('%')) text.erase(i, 1);
+    for (size_t i = text.find('%'); i != std::string::npos; i = text.find('%'))
+        text.erase(i, 1);
     return text;
 }
 
@@ -35,8 +36,10 @@ std::string plainNumber(double value) {
 // The VAT group a line counts in: "1" to "5", "0" as 5; 0 for any other text.
 int vatGroupOf(const sale::Row& row) {
     std::string g = shell::upper(shell::trim(row[kVatGroupCell]));
-    if (g.size() == 1 && g[0] >= '1' && g[0] <= '5') return g[0] - '0';
-    if (g == "0") return 5;
+    if (g.size() == 1 && g[0] >= '1' && g[0] <= '5')
+        return g[0] - '0';
+    if (g == "0")
+        return 5;
     return 0;
 }
 
@@ -49,11 +52,11 @@ Ids nextIds(store::Database& db, long period, bool numbered) {
     ids.receiptId = static_cast<long>(db.scalarInteger("select COALESCE(max(id),0) from bon;")) + 1;
     ids.firstLineId =
         static_cast<long>(db.scalarInteger("select COALESCE(max(id),0) from spbon;")) + 1;
-    ids.receiptNumber =
-        numbered ? static_cast<long>(db.scalarInteger(
-                       "select COALESCE(max(nrbon),0) from bon where eod=?;",
-                       {std::to_string(period)})) + 1
-                 : 0;
+    ids.receiptNumber = numbered ? static_cast<long>(db.scalarInteger(
+                                       "select COALESCE(max(nrbon),0) from bon where eod=?;",
+                                       {std::to_string(period)})) +
+                                       1
+                                 : 0;
     return ids;
 }
 
@@ -62,14 +65,16 @@ bool insertLines(store::Database& db, const sale::ReceiptGrid& grid, const Ids& 
     for (int i = 0; i < grid.size(); ++i) {
         if (!db.exec("Insert into spbon values (?,?,?,?,?);",
                      {std::to_string(ids.firstLineId + i), std::to_string(ids.receiptId),
-                      grid.cell(i, kIdCell), grid.cell(i, kQuantityCell), prices[static_cast<size_t>(i)]}))
+                      grid.cell(i, kIdCell), grid.cell(i, kQuantityCell),
+                      prices[static_cast<size_t>(i)]}))
             return false;
     }
     return true;
 }
 
 double storedValue(store::Database& db, long receiptId) {
-    auto q = db.query("select sum(pret*cant) from spbon where idbon=?", {std::to_string(receiptId)});
+    auto q =
+        db.query("select sum(pret*cant) from spbon where idbon=?", {std::to_string(receiptId)});
     return q.next() ? round2(q.real(0)) : 0;
 }
 
@@ -80,7 +85,8 @@ VatRates readVatRates(store::Database& db) {
     auto q = db.query("select * from tva where id>0 and id<6;");
     while (q.next()) {
         long id = static_cast<long>(q.integer(0));
-        if (id >= 1 && id <= 5) rates[static_cast<size_t>(id)] = numberOf(q.text(1));
+        if (id >= 1 && id <= 5)
+            rates[static_cast<size_t>(id)] = numberOf(q.text(1));
     }
     return rates;
 }
@@ -109,9 +115,11 @@ VatSums vatSums(const sale::ReceiptGrid& grid, const VatRates& rates) {
     const std::vector<std::string> prices = storedPrices(grid);
     for (int i = 0; i < grid.size(); ++i) {
         const sale::Row& row = grid.row(i);
-        if (sale::isDiscountRow(row)) continue;
+        if (sale::isDiscountRow(row))
+            continue;
         int g = vatGroupOf(row);
-        if (g == 0) continue;
+        if (g == 0)
+            continue;
         const size_t k = static_cast<size_t>(g);
         double value = numberOf(prices[static_cast<size_t>(i)]) * numberOf(row[kQuantityCell]);
         double vat = numberOf(sums.vat[k]) + value - value / (1 + rates[k] / 100);
@@ -130,7 +138,8 @@ StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt) {
         Ids ids = nextIds(db, receipt.period, true);
         result.receiptId = ids.receiptId;
         result.receiptNumber = ids.receiptNumber;
-        if (!insertLines(db, grid, ids)) return false;
+        if (!insertLines(db, grid, ids))
+            return false;
         store::Params values = {std::to_string(ids.receiptId),
                                 std::to_string(ids.receiptNumber),
                                 platform::databaseStamp(receipt.time),
@@ -144,11 +153,13 @@ StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt) {
                                 money(receipt.paidByMode[4]),
                                 receipt.cui,
                                 std::to_string(receipt.period)};
-        for (int g = 1; g <= 5; ++g) values.push_back(sums.vat[static_cast<size_t>(g)]);
-        for (int g = 1; g <= 5; ++g) values.push_back(sums.gross[static_cast<size_t>(g)]);
+        for (int g = 1; g <= 5; ++g)
+            values.push_back(sums.vat[static_cast<size_t>(g)]);
+        for (int g = 1; g <= 5; ++g)
+            values.push_back(sums.gross[static_cast<size_t>(g)]);
         values.push_back(receipt.pos);
-        return db.exec(
-            "Insert into bon values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?);", values);
+        return db.exec("Insert into bon values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?);",
+                       values);
     });
     return result;
 }
@@ -160,7 +171,8 @@ StoredReceipt storeTipReceipt(store::Database& db, const ReceiptToStore& receipt
         Ids ids = nextIds(db, receipt.period, numbered);
         result.receiptId = ids.receiptId;
         result.receiptNumber = ids.receiptNumber;
-        if (!insertLines(db, grid, ids)) return false;
+        if (!insertLines(db, grid, ids))
+            return false;
         const std::string value = money(storedValue(db, ids.receiptId));
         return db.exec(
             "Insert into bon (id,nrbon,databon,valbon,incasatbon,restbon,valbonmasa,nrbonmasa,"

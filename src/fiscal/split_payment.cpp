@@ -24,7 +24,8 @@ SplitOutcome addSplitPayment(SplitPayments& payments, const shell::Settings& set
     payments.rows.push_back({rightAlign(money(amount), 7), modeName(settings, mode), mode});
     payments.remaining = rightAlign(money(remaining - amount), 7);
     payments.paid = rightAlign(money(numberOf(payments.paid) + amount), 7);
-    if (added) *added = amount;
+    if (added)
+        *added = amount;
     return SplitOutcome::Added;
 }
 

@@ -80,11 +80,12 @@ ui::FormSpec layout() {
 }
 
 class SplitWindow {
-public:
+  public:
     SplitWindow(shell::Application& app, ui::Form& saleWindow, int mode)
         : app_(app), sale_(saleWindow), form_(app.ui, layout(), &saleWindow), mode_(mode) {
         std::vector<int> keys = {kPoint, kX};
-        for (int d = 0; d <= 9; ++d) keys.push_back(kKey0 + d);
+        for (int d = 0; d <= 9; ++d)
+            keys.push_back(kKey0 + d);
         shell::enterKeypadColours(app_.ui.colours(), app_.palette, form_, keys);
         form_.setColumns(kPayments, {"Valoare", "ModPlata", "Tip", ""}, {150, 200, 100, 0});
         for (int m = 1; m <= 4; ++m) {
@@ -101,8 +102,8 @@ public:
         payments_.remaining = sale_.text(sw::kTotal);
         form_.setText(kPaid, payments_.paid);
         form_.setText(kRemaining, payments_.remaining);
-        payments_.rows.push_back({rightAlign(money(numberOf(payments_.paid)), 7),
-                                  modeName(app_.settings, mode), mode});
+        payments_.rows.push_back(
+            {rightAlign(money(numberOf(payments_.paid)), 7), modeName(app_.settings, mode), mode});
         showRows();
         form_.setFocus(kAmount);
     }
@@ -112,7 +113,8 @@ public:
         afterEvent();
         while (numberOf(payments_.remaining) > 0) {
             auto event = form_.wait(kLoopTimeoutMs);
-            if (event && !handle(*event)) return false;
+            if (event && !handle(*event))
+                return false;
             afterEvent();
         }
         sale_.setText(sw::kTotal, payments_.remaining);
@@ -122,7 +124,7 @@ public:
 
     const std::vector<PaymentRow>& rows() const { return payments_.rows; }
 
-private:
+  private:
     void showRows() {
         form_.clearRows(kPayments);
         for (const auto& row : payments_.rows)
@@ -132,7 +134,8 @@ private:
 
     void append(const std::string& c) {
         std::string amount = form_.text(kAmount);
-        if (c == "." && amount.find('.') != std::string::npos) return;
+        if (c == "." && amount.find('.') != std::string::npos)
+            return;
         form_.setText(kAmount, amount + c);
         form_.setFocus(kAmount);
         form_.setCaretToEnd(kAmount);
@@ -159,10 +162,13 @@ private:
 
     // False when the payments are cancelled.
     bool handle(const ui::Event& event) {
-        if (event.type == ui::EventType::Close) return false;
+        if (event.type == ui::EventType::Close)
+            return false;
         const int g = event.gadget;
-        if (g >= kKey0 && g <= kKey0 + 9) append(std::string(1, static_cast<char>('0' + g - kKey0)));
-        else if (g == kPoint) append(".");
+        if (g >= kKey0 && g <= kKey0 + 9)
+            append(std::string(1, static_cast<char>('0' + g - kKey0)));
+        else if (g == kPoint)
+            append(".");
         else if (g == kX && numberOf(form_.text(kAmount)) > 0) {
             form_.setText(kQuantity, form_.text(kAmount));
             form_.setText(kAmount, "");
@@ -177,11 +183,13 @@ private:
 
     void afterEvent() {
         const bool rows = !payments_.rows.empty();
-        for (int m = 1; m <= 4; ++m) form_.setEnabled(kPay1 + m - 1, rows);
+        for (int m = 1; m <= 4; ++m)
+            form_.setEnabled(kPay1 + m - 1, rows);
         if (form_.focusedGadget() == kQuantity) {
             std::string q = form_.text(kQuantity);
             size_t point = q.find('.');
-            if (point != std::string::npos && q.size() - point - 1 == 3) form_.setFocus(kAmount);
+            if (point != std::string::npos && q.size() - point - 1 == 3)
+                form_.setFocus(kAmount);
         }
     }
 
@@ -194,15 +202,17 @@ private:
 
 }  // namespace
 
-bool openSplitPaymentWindow(shell::Application& app, ui::Form& saleWindow,
-                            sale::ReceiptGrid& grid, int mode) {
+bool openSplitPaymentWindow(shell::Application& app, ui::Form& saleWindow, sale::ReceiptGrid& grid,
+                            int mode) {
     bool paid = false;
     {
         SplitWindow window(app, saleWindow, mode);
         paid = window.run();
         // The list must still be there while the receipt is finished.
-        if (paid) finishReceipt(app, grid, {0, saleWindow.text(sw::kPaid), window.rows()});
-        else app.dialogs.message("Plati Anulate", "Eroare", shell::kButtonsOk);
+        if (paid)
+            finishReceipt(app, grid, {0, saleWindow.text(sw::kPaid), window.rows()});
+        else
+            app.dialogs.message("Plati Anulate", "Eroare", shell::kButtonsOk);
     }
     if (paid) {
         grid.clear();

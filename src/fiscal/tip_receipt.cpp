@@ -19,7 +19,7 @@ void writeTipReceipt(shell::Application& app, sale::ReceiptGrid& grid, std::stri
         app.dialogs.message("Suma Nepermisa", "Eroare", shell::kButtonsOk);
         return;
     }
-    ReceiptToStore tip{&grid, 0, {}, "", app.buyerFiscalCode, app.currentPeriod, app.settings.pos,
+    ReceiptToStore tip{&grid,  0, {}, "", app.buyerFiscalCode, app.currentPeriod, app.settings.pos,
                        started};
     if (!storeTipReceipt(*app.db, tip, paid).stored) {
         app.dialogs.message("Bonul nu a putut fi salvat in baza de date!\r\n\r\n", "Eroare",

@@ -12,10 +12,13 @@ std::int64_t SystemClock::elapsedMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-std::time_t SystemClock::now() { return std::time(nullptr); }
+std::time_t SystemClock::now() {
+    return std::time(nullptr);
+}
 
 void SystemClock::sleepMs(int ms) {
-    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (ms > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 std::string formatLocalTime(const std::string& pattern, std::time_t t) {
@@ -46,7 +49,8 @@ std::string formatLocalTime(const std::string& pattern, std::time_t t) {
                 break;
             }
         }
-        if (!matched) out.push_back(pattern[i++]);
+        if (!matched)
+            out.push_back(pattern[i++]);
     }
     return out;
 }
@@ -54,8 +58,8 @@ std::string formatLocalTime(const std::string& pattern, std::time_t t) {
 std::time_t parseLocalTime(const std::string& text) {
     std::tm tm{};
     int consumed = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%n", &tm.tm_year, &tm.tm_mon,
-                    &tm.tm_mday, &tm.tm_hour, &tm.tm_min, &tm.tm_sec, &consumed) != 6 ||
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%n", &tm.tm_year, &tm.tm_mon, &tm.tm_mday,
+                    &tm.tm_hour, &tm.tm_min, &tm.tm_sec, &consumed) != 6 ||
         consumed != static_cast<int>(text.size()))
         return -1;
     tm.tm_year -= 1900;

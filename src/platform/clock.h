@@ -9,15 +9,15 @@
 namespace vandrix::platform {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
-    virtual std::int64_t elapsedMs() = 0;   // monotonic milliseconds
-    virtual std::time_t now() = 0;          // wall time, seconds since 1970
-    virtual void sleepMs(int ms) = 0;       // a pause that only paces the program
+    virtual std::int64_t elapsedMs() = 0;  // monotonic milliseconds
+    virtual std::time_t now() = 0;         // wall time, seconds since 1970
+    virtual void sleepMs(int ms) = 0;      // a pause that only paces the program
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     std::int64_t elapsedMs() override;
     std::time_t now() override;
     void sleepMs(int ms) override;
@@ -27,14 +27,14 @@ public:
 // takes about a second, and the order of what happens stays the same. Wall time starts at the
 // given moment and moves with the milliseconds.
 class ManualClock final : public Clock {
-public:
+  public:
     explicit ManualClock(std::time_t start) : start_(start) {}
     std::int64_t elapsedMs() override { return elapsed_; }
     std::time_t now() override { return start_ + static_cast<std::time_t>(elapsed_ / 1000); }
     void sleepMs(int ms) override { advance(ms); }
     void advance(std::int64_t ms) { elapsed_ += ms > 0 ? ms : 0; }
 
-private:
+  private:
     std::time_t start_;
     std::int64_t elapsed_ = 0;
 };

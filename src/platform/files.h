@@ -16,13 +16,15 @@ std::int64_t fileSize(const std::string& path);
 
 // True when the file is missing, empty or a folder: the "missing or empty" rule of the
 // settings and resource files.
-inline bool missingOrEmpty(const std::string& path) { return fileSize(path) < 1; }
+inline bool missingOrEmpty(const std::string& path) {
+    return fileSize(path) < 1;
+}
 
 bool makeDirectory(const std::string& path);  // one level; true when it exists afterwards
 bool copyFile(const std::string& from, const std::string& to);  // replaces the target
 bool moveFile(const std::string& from, const std::string& to);  // replaces the target
-bool deleteFile(const std::string& path);                      // also a read-only file
-bool deleteTree(const std::string& path);                      // a file or a whole folder
+bool deleteFile(const std::string& path);                       // also a read-only file
+bool deleteTree(const std::string& path);                       // a file or a whole folder
 
 std::optional<std::string> readWholeFile(const std::string& path);
 

@@ -7,7 +7,7 @@
 namespace vandrix::platform {
 
 class InstanceLock {
-public:
+  public:
     // Takes the lock of the given user; nullptr when another copy of the program holds it.
     // The lock file lives in the user's temporary folder, so runs with separate temporary
     // folders (the tests) do not see each other.
@@ -16,7 +16,7 @@ public:
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-private:
+  private:
     explicit InstanceLock(int fd) : fd_(fd) {}
     int fd_;
 };

@@ -12,7 +12,8 @@ namespace vandrix::platform {
 
 std::string md5OfFile(const std::string& path) {
     auto bytes = readWholeFile(path);
-    if (!bytes) return {};
+    if (!bytes)
+        return {};
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
     if (EVP_Digest(bytes->data(), bytes->size(), digest, &length, EVP_md5(), nullptr) != 1)

@@ -8,7 +8,8 @@ namespace vandrix::platform {
 std::string toPlatformPath(std::string_view path) {
     std::string out(path);
     for (char& c : out)
-        if (c == '\\') c = kSeparator;
+        if (c == '\\')
+            c = kSeparator;
     return out;
 }
 
@@ -18,7 +19,8 @@ bool endsWithSeparator(std::string_view path) {
 
 std::string joinPath(std::string_view a, std::string_view b) {
     std::string out(a);
-    if (!out.empty() && !endsWithSeparator(out)) out.push_back(kSeparator);
+    if (!out.empty() && !endsWithSeparator(out))
+        out.push_back(kSeparator);
     out.append(b);
     return out;
 }
@@ -26,7 +28,8 @@ std::string joinPath(std::string_view a, std::string_view b) {
 std::string currentFolderWithSeparator() {
     std::error_code ec;
     std::string folder = std::filesystem::current_path(ec).string();
-    if (!endsWithSeparator(folder)) folder.push_back(kSeparator);
+    if (!endsWithSeparator(folder))
+        folder.push_back(kSeparator);
     return folder;
 }
 

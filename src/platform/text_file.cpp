@@ -34,17 +34,21 @@ bool writeLines(const std::string& path, const std::vector<EncodedLine>& lines) 
 
 std::optional<std::vector<std::string>> readLines(const std::string& path, Encoding encoding) {
     auto bytes = readWholeFile(path);
-    if (!bytes) return std::nullopt;
+    if (!bytes)
+        return std::nullopt;
     std::string text = encoding == Encoding::Ansi ? ansiToUtf8(*bytes) : std::move(*bytes);
     // A UTF-8 byte-order mark written by an editor is not part of the first line.
-    if (encoding == Encoding::Utf8 && text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
+    if (encoding == Encoding::Utf8 && text.rfind("\xEF\xBB\xBF", 0) == 0)
+        text.erase(0, 3);
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
+        if (end == std::string::npos)
+            end = text.size();
         std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         lines.push_back(std::move(line));
         start = end + 1;
     }
@@ -53,7 +57,8 @@ std::optional<std::vector<std::string>> readLines(const std::string& path, Encod
 
 std::string readFirstLine(const std::string& path, Encoding encoding) {
     auto lines = readLines(path, encoding);
-    if (!lines || lines->empty()) return {};
+    if (!lines || lines->empty())
+        return {};
     return lines->front();
 }
 

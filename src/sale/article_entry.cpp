@@ -22,14 +22,16 @@ void codeNotFound(shell::Application& app, const char* message, EntryFields& fie
 
 void showAddedLine(shell::Application& app, const std::string& name, double amount,
                    const std::string& total) {
-    if (!app.displayInUse()) return;
+    if (!app.displayInUse())
+        return;
     app.display.setHoldOff(0);
     app.display.set(name,
                     shell::leftAlign(shell::money(amount), 8) + "T:" + shell::rightAlign(total, 8));
 }
 
 void showRemovedLine(shell::Application& app, const std::string& total) {
-    if (!app.displayInUse()) return;
+    if (!app.displayInUse())
+        return;
     app.display.setHoldOff(0);
     app.display.set("", std::string(8, ' ') + "T:" + shell::rightAlign(total, 8));
 }
@@ -37,7 +39,8 @@ void showRemovedLine(shell::Application& app, const std::string& total) {
 EntryOutcome processCode(shell::Application& app, const std::string& code, ReceiptGrid& grid,
                          EntryFields& fields) {
     // 1.-2. The access codes open the back office instead of selling.
-    if (shell::integerValue(code) == kBackOfficeCode) return EntryOutcome::BackOffice;
+    if (shell::integerValue(code) == kBackOfficeCode)
+        return EntryOutcome::BackOffice;
     if (!app.settings.adminCode.empty() && code == app.settings.adminCode)
         return EntryOutcome::Administration;
     // 3.-4. The code must name an article.
@@ -49,7 +52,8 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
     bool found = false;
     if (app.db) {
         auto q = app.db->query("select idarticol from codbar where codbar=?;", {code});
-        if ((found = q.next())) articleId = q.text(0);
+        if ((found = q.next()))
+            articleId = q.text(0);
     }
     if (!found) {
         codeNotFound(app, "CodBar nu este gasit", fields);
@@ -69,7 +73,8 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
         }
     }
     std::string quantity = shell::quantity(numberOf(fields.quantity));
-    if (group.empty()) group = "2";
+    if (group.empty())
+        group = "2";
     // 7. Nothing is sold in a quantity of zero or less.
     if (numberOf(quantity) <= 0) {
         app.dialogs.message(
@@ -83,14 +88,16 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
     if (app.settings.mergeArticles != 0) {
         std::string running = quantity;
         for (int i = 0; i < grid.size(); ++i) {
-            if (grid.cell(i, kIdCell) != articleId) continue;
+            if (grid.cell(i, kIdCell) != articleId)
+                continue;
             running = shell::quantity(numberOf(running) + numberOf(grid.cell(i, kQuantityCell)));
             grid.setCell(i, kQuantityCell, shell::rightAlign(running, 7));
             merged = true;
         }
     }
     // 9.-10. A shop that is not a VAT payer sells everything in group 5.
-    if (app.notVatPayer == 1) vatGroup = "5";
+    if (app.notVatPayer == 1)
+        vatGroup = "5";
     if (!merged)
         grid.append({name, unit, shell::rightAlign(quantity, 7), shell::rightAlign(price, 7),
                      articleId, code, vatGroup, group});

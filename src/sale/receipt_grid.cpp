@@ -11,9 +11,11 @@ using shell::rightAlign;
 using shell::round2;
 
 void ReceiptGrid::remove(int row) {
-    if (row < 0 || row >= size()) return;
+    if (row < 0 || row >= size())
+        return;
     rows_.erase(rows_.begin() + row);
-    if (selected_ >= size()) selected_ = -1;
+    if (selected_ >= size())
+        selected_ = -1;
 }
 
 void ReceiptGrid::clear() {
@@ -29,13 +31,20 @@ double lineAmount(const Row& row) {
     return round2(numberOf(row[kQuantityCell]) * numberOf(row[kPriceCell]));
 }
 
-std::string quantityCell(double quantity) { return rightAlign(shell::quantity(quantity), 7); }
-std::string priceCell(double price) { return rightAlign(shell::money(price), 7); }
-std::string discountCell(double percent) { return "%" + rightAlign(shell::money(percent), 6); }
+std::string quantityCell(double quantity) {
+    return rightAlign(shell::quantity(quantity), 7);
+}
+std::string priceCell(double price) {
+    return rightAlign(shell::money(price), 7);
+}
+std::string discountCell(double percent) {
+    return "%" + rightAlign(shell::money(percent), 6);
+}
 
 std::string recomputeReceiptTotals(ReceiptGrid& grid) {
     double total = 0;
-    if (grid.size() == 1 && isDiscountRow(grid.row(0))) grid.remove(0);
+    if (grid.size() == 1 && isDiscountRow(grid.row(0)))
+        grid.remove(0);
 
     int discountIndex = -1;
     double percent = 0;
@@ -44,7 +53,8 @@ std::string recomputeReceiptTotals(ReceiptGrid& grid) {
         if (isDiscountRow(row)) {
             discountIndex = i;
             std::string price = row[kPriceCell];
-            if (auto sign = price.find('%'); sign != std::string::npos) price.erase(sign, 1);
+            if (auto sign = price.find('%'); sign != std::string::npos)
+                price.erase(sign, 1);
             percent = round2(numberOf(price));
         } else {
             total = round2(total + lineAmount(row));

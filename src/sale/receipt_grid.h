@@ -8,11 +8,21 @@
 
 namespace vandrix::sale {
 
-enum Column { kNameCell, kUnitCell, kQuantityCell, kPriceCell, kIdCell, kCodeCell, kVatGroupCell, kGroupCell, kColumnCount };
+enum Column {
+    kNameCell,
+    kUnitCell,
+    kQuantityCell,
+    kPriceCell,
+    kIdCell,
+    kCodeCell,
+    kVatGroupCell,
+    kGroupCell,
+    kColumnCount
+};
 using Row = std::array<std::string, kColumnCount>;
 
 class ReceiptGrid {
-public:
+  public:
     int size() const { return static_cast<int>(rows_.size()); }
     bool empty() const { return rows_.empty(); }
     const Row& row(int i) const { return rows_.at(static_cast<size_t>(i)); }
@@ -27,7 +37,7 @@ public:
     int selected() const { return selected_; }  // -1 when no row is selected
     void select(int row) { selected_ = row >= 0 && row < size() ? row : -1; }
 
-private:
+  private:
     std::vector<Row> rows_;
     int selected_ = -1;
 };

@@ -18,7 +18,9 @@ SaleDesk::SaleDesk(shell::Application& app, ui::Form& form) : app_(app), form_(f
     form_.setText(kTotal, recomputeReceiptTotals(grid_));
 }
 
-int SaleDesk::currentGadget() const { return current_ == Field::Entry ? kEntry : kQuantity; }
+int SaleDesk::currentGadget() const {
+    return current_ == Field::Entry ? kEntry : kQuantity;
+}
 
 void SaleDesk::focusCurrent() {
     form_.setFocus(currentGadget());
@@ -104,7 +106,8 @@ std::string SaleDesk::amountText(int mode, const std::string& entry, const std::
     const float e = static_cast<float>(numberOf(entry));
     const float q = static_cast<float>(numberOf(quantity));
     const float amount = e * q;
-    if (amount == 0) return shell::money(numberOf(total));
+    if (amount == 0)
+        return shell::money(numberOf(total));
     if (mode == 4)
         return shell::money(e) + " x " + shell::money(q) + " = " + shell::money(amount);
     return shell::money(q) + " x " + shell::money(e) + " = " + shell::money(amount);
@@ -138,7 +141,8 @@ void SaleDesk::pay(int mode) {
         amountText(mode, form_.text(kEntry), form_.text(kQuantity), form_.text(kTotal));
     int answer = app_.dialogs.message(paymentQuestion(mode) + amount, "Atentionare",
                                       paymentQuestionFlags(mode));
-    if (answer == shell::kResultYes && takePayment) takePayment(mode);
+    if (answer == shell::kResultYes && takePayment)
+        takePayment(mode);
     form_.setText(kQuantity, "1.000");
     form_.setText(kEntry, "");
     current_ = Field::Entry;
@@ -209,7 +213,8 @@ void SaleDesk::handle(const ui::Event& event) {
             runCode("D");
             break;
         case kReports:
-            if (openReports) openReports();
+            if (openReports)
+                openReports();
             focusCurrent();
             break;
         default:
@@ -224,7 +229,8 @@ void SaleDesk::updateEnabling() {
     const bool lines = !grid_.empty();
     form_.setEnabled(kCancel, lines);
     for (int mode = 1; mode <= 4; ++mode)
-        if (form_.has(payGadget(mode))) form_.setEnabled(payGadget(mode), lines);
+        if (form_.has(payGadget(mode)))
+            form_.setEnabled(payGadget(mode), lines);
 }
 
 void SaleDesk::afterEvent() {
@@ -242,11 +248,13 @@ void SaleDesk::afterEvent() {
     if (form_.focusedGadget() == kQuantity) {
         std::string q = form_.text(kQuantity);
         size_t point = q.find('.');
-        if (point != std::string::npos && q.size() - point - 1 == 3) form_.setFocus(kEntry);
+        if (point != std::string::npos && q.size() - point - 1 == 3)
+            form_.setFocus(kEntry);
     }
     // 4. Shift held: cash at once, without the question.
     if (app_.ui.shiftHeld()) {
-        if (takePayment) takePayment(1);
+        if (takePayment)
+            takePayment(1);
         current_ = Field::Entry;
         focusCurrent();
     }

@@ -19,7 +19,7 @@ class Form;
 namespace vandrix::sale {
 
 class SaleDesk final : public shell::SaleOperations {
-public:
+  public:
     SaleDesk(shell::Application& app, ui::Form& form);
 
     void handle(const ui::Event& event) override;
@@ -41,7 +41,7 @@ public:
     static std::string paymentQuestion(int mode);
     static int paymentQuestionFlags(int mode);
 
-private:
+  private:
     enum class Field { Entry, Quantity };
     int currentGadget() const;
     void focusCurrent();

@@ -24,7 +24,7 @@ inline constexpr const char* kDatabaseFile = "baza.db";
 
 // The two lines of the customer display and the hold-off, shared with the display thread.
 class DisplayLines {
-public:
+  public:
     void set(const std::string& line1, const std::string& line2) {
         std::lock_guard<std::mutex> lock(mutex_);
         line1_ = line1;
@@ -43,7 +43,7 @@ public:
         return holdOff_;
     }
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::string line1_ = "  URMATORUL CLIENT  ";
     std::string line2_ = "       VA ROG       ";
@@ -60,9 +60,9 @@ struct Application {
     Palette palette{};
     std::unique_ptr<store::Database> db;  // the connection every operation uses
 
-    long currentPeriod = 0;     // the open end-of-day period
-    std::time_t lastZ = 0;      // time of the last Z report
-    int notVatPayer = 0;        // 1: every article is sold in VAT group 5
+    long currentPeriod = 0;  // the open end-of-day period
+    std::time_t lastZ = 0;   // time of the last Z report
+    int notVatPayer = 0;     // 1: every article is sold in VAT group 5
     std::string operatorName = "Operator";
     bool labelLibraryLoaded = false;
 

@@ -10,13 +10,15 @@ namespace {
 int letterCount(const std::string& s) {
     int n = 0;
     for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80) ++n;
+        if ((c & 0xC0) != 0x80)
+            ++n;
     return n;
 }
 
 int lineBreakPairs(const std::string& s) {
     int n = 0;
-    for (size_t i = s.find("\r\n"); i != std::string::npos; i = s.find("\r\n", i + 2)) ++n;
+    for (size_t i = s.find("\r\n"); i != std::string::npos; i = s.find("\r\n", i + 2))
+        ++n;
     return n;
 }
 

@@ -77,7 +77,8 @@ Box buildBox(ui::Runtime& runtime, const std::string& text, const std::string& t
                      screen.y + (screen.height - layout.height(inputBox)) / 2, layout.width(),
                      layout.height(inputBox));
     form.setFont(kTextGadget, kDialogFont);
-    for (int i = 0; i < box.buttons.count; ++i) form.setFont(kFirstButton + i, kDialogFont);
+    for (int i = 0; i < box.buttons.count; ++i)
+        form.setFont(kFirstButton + i, kDialogFont);
     IconColours colours = iconColours(flags);
     ui::Colour back = colours.themed ? runtime.colours().windowColour : ui::rgb(255, 255, 255);
     ui::Colour textColour = colours.themed ? runtime.colours().textColour : colours.text;
@@ -105,11 +106,14 @@ int focusedButton(const Box& box) {
 int waitForButton(Box& box) {
     while (true) {
         auto event = box.form->wait(kLoopTimeoutMs);
-        if (!event) continue;
-        if (event->type == ui::EventType::Close) return -1;
+        if (!event)
+            continue;
+        if (event->type == ui::EventType::Close)
+            return -1;
         if (event->type == ui::EventType::Click) {
             int index = event->gadget - kFirstButton;
-            if (index >= 0 && index < box.buttons.count) return index;
+            if (index >= 0 && index < box.buttons.count)
+                return index;
         }
         if (event->type == ui::EventType::Shortcut && box.buttons.count > 0) {
             // Enter presses the focused button; with none focused it counts as OK or DA.
@@ -147,8 +151,8 @@ std::string ScreenDialogs::input(const std::string& text, const std::string& tit
         std::string typed = box.form->text(kInputGadget);
         if (index >= 0) {
             int code = box.buttons.results[index];
-            const char* name = code == kResultYes  ? kNames[1]
-                               : code == kResultNo ? kNames[2]
+            const char* name = code == kResultYes      ? kNames[1]
+                               : code == kResultNo     ? kNames[2]
                                : code == kResultCancel ? kNames[3]
                                                        : kNames[0];
             result = std::string(name) + "|" + typed;
@@ -159,7 +163,8 @@ std::string ScreenDialogs::input(const std::string& text, const std::string& tit
     }
     if (closed) {
         runtime_.transcript("input " + title + " | " + text + " | " + result);
-        if (message("Inchidem?", "Inchidem", kButtonsYesNo) == kResultYes) runtime_.exitProcess(0);
+        if (message("Inchidem?", "Inchidem", kButtonsYesNo) == kResultYes)
+            runtime_.exitProcess(0);
         return result;
     }
     runtime_.transcript("input " + title + " | " + text + " | " + result);
@@ -177,9 +182,11 @@ int ScreenDialogs::timedMessage(const std::string& text, const std::string& titl
         const std::int64_t end = runtime_.clock().elapsedMs() + milliseconds;
         bool closed = false;
         while (!closed && runtime_.clock().elapsedMs() < end) {
-            runtime_.pause(static_cast<int>(std::min<std::int64_t>(50, end - runtime_.clock().elapsedMs())));
+            runtime_.pause(
+                static_cast<int>(std::min<std::int64_t>(50, end - runtime_.clock().elapsedMs())));
             while (auto event = box.form->takeEvent())
-                if (event->type == ui::EventType::Close) closed = true;
+                if (event->type == ui::EventType::Close)
+                    closed = true;
         }
     }
     runtime_.transcript("message " + title + " | " + text + " | 0");
@@ -225,9 +232,12 @@ int ScreenDialogs::copyableMessage(const std::string& title, const std::string& 
             }
             auto event = form.wait(kLoopTimeoutMs);
             form.activate();
-            if (!event) continue;
-            if (event->type == ui::EventType::Close) break;
-            if (event->type == ui::EventType::Click && event->gadget == kOk) break;
+            if (!event)
+                continue;
+            if (event->type == ui::EventType::Close)
+                break;
+            if (event->type == ui::EventType::Click && event->gadget == kOk)
+                break;
             if (event->type == ui::EventType::Click && event->gadget == kCopy) {
                 std::string trimmed = text;
                 trimmed.erase(0, trimmed.find_first_not_of(" \t\r\n"));

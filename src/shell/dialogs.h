@@ -13,7 +13,7 @@ class Runtime;
 namespace vandrix::shell {
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Returns 0 (OK or closed), 2 (RENUNTA), 6 (DA) or 7 (NU).
     virtual int message(const std::string& text, const std::string& title, int flags) = 0;
@@ -26,13 +26,13 @@ public:
                              int milliseconds) = 0;
     // Returns 1 when it closed because the time ran out, 0 otherwise. Mode 1 names the second
     // button "Iesire" instead of "Copy".
-    virtual int copyableMessage(const std::string& title, const std::string& text,
-                                int milliseconds, int mode) = 0;
+    virtual int copyableMessage(const std::string& title, const std::string& text, int milliseconds,
+                                int mode) = 0;
 };
 
 // The dialogs on screen, built with the window runtime.
 class ScreenDialogs final : public Dialogs {
-public:
+  public:
     explicit ScreenDialogs(ui::Runtime& runtime) : runtime_(runtime) {}
     int message(const std::string& text, const std::string& title, int flags) override;
     std::string input(const std::string& text, const std::string& title, const std::string& initial,
@@ -42,7 +42,7 @@ public:
     int copyableMessage(const std::string& title, const std::string& text, int milliseconds,
                         int mode) override;
 
-private:
+  private:
     ui::Runtime& runtime_;
 };
 

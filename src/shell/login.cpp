@@ -9,16 +9,19 @@ namespace vandrix::shell {
 
 std::string typedPassword(const std::string& inputResult) {
     size_t bar = inputResult.find('|');
-    if (bar == std::string::npos) return {};
+    if (bar == std::string::npos)
+        return {};
     size_t end = inputResult.find('|', bar + 1);
-    return inputResult.substr(bar + 1, end == std::string::npos ? std::string::npos : end - bar - 1);
+    return inputResult.substr(bar + 1,
+                              end == std::string::npos ? std::string::npos : end - bar - 1);
 }
 
 void login(Application& app) {
-    if (app.settings.login == 0) return;
+    if (app.settings.login == 0)
+        return;
     while (true) {
-        std::string answer =
-            app.dialogs.input("Introduceti parola pentru logare:\r\n\r\n", "Parola", "", kButtonsOk);
+        std::string answer = app.dialogs.input("Introduceti parola pentru logare:\r\n\r\n",
+                                               "Parola", "", kButtonsOk);
         if (auto name = findOperatorInFile(typedPassword(answer))) {
             app.operatorName = *name;
             return;

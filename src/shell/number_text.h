@@ -9,8 +9,12 @@ namespace vandrix::shell {
 // The value narrowed to single precision and written with the given number of decimals, the
 // way printf writes "%.<n>f" in the C locale.
 std::string formatFixed(double value, int decimals);
-inline std::string money(double value) { return formatFixed(value, 2); }
-inline std::string quantity(double value) { return formatFixed(value, 3); }
+inline std::string money(double value) {
+    return formatFixed(value, 2);
+}
+inline std::string quantity(double value) {
+    return formatFixed(value, 3);
+}
 
 // Rounded to two decimals: formatted with two decimals and read back.
 double round2(double value);

@@ -24,7 +24,9 @@ std::string secondField(const std::string& line) {
 
 }  // namespace
 
-std::int64_t passwordValue(const std::string& text) { return integerValue(text); }
+std::int64_t passwordValue(const std::string& text) {
+    return integerValue(text);
+}
 
 std::optional<std::string> findOperator(const std::vector<std::string>& lines,
                                         const std::string& typedPassword) {

@@ -27,10 +27,10 @@ ui::TextImage paymentButtonImage(const ui::Runtime& runtime, const std::string& 
     image.width = runtime.scaledX(width);
     image.height = runtime.scaledY(height);
     image.background = ui::rgb(255, 255, 255);
-    image.lines.push_back({mode == 1 ? "Incasare" : " Incasare", plain, colour,
-                           runtime.scaledX(10), runtime.scaledY(10)});
-    image.lines.push_back({modeName, bold, colour, runtime.scaledX(mode == 3 ? 25 : 10),
-                           runtime.scaledY(28)});
+    image.lines.push_back({mode == 1 ? "Incasare" : " Incasare", plain, colour, runtime.scaledX(10),
+                           runtime.scaledY(10)});
+    image.lines.push_back(
+        {modeName, bold, colour, runtime.scaledX(mode == 3 ? 25 : 10), runtime.scaledY(28)});
     return image;
 }
 

@@ -7,7 +7,7 @@
 namespace vandrix::shell {
 
 class SaleOperations {
-public:
+  public:
     virtual ~SaleOperations() = default;
     virtual void handle(const ui::Event& event) = 0;
     virtual void afterEvent() = 0;

@@ -28,7 +28,8 @@ const char* const kArrowDown = "Data/arrow-down-icon.png";
 // The keypad buttons whose colours come from the palette's keypad entries.
 std::vector<int> keypadGadgets() {
     std::vector<int> gadgets;
-    for (int d = 0; d <= 9; ++d) gadgets.push_back(keyGadget(d));
+    for (int d = 0; d <= 9; ++d)
+        gadgets.push_back(keyGadget(d));
     gadgets.insert(gadgets.end(), {kPoint, kEnter, kX});
     return gadgets;
 }
@@ -100,7 +101,8 @@ void SaleWindow::open() {
     f.place(kReports, 2, 452, 120, 42);
     f.addGadget({kX, ui::GadgetKind::Button, "X", 730, 300, 50, 90, 0, ""});
     for (int mode : {3, 4})
-        if (f.has(payGadget(mode))) f.setEnabled(payGadget(mode), false);
+        if (f.has(payGadget(mode)))
+            f.setEnabled(payGadget(mode), false);
     // 8. Paid field hidden, the total field's place, the logo.
     f.setVisible(kPaid, false);
     f.place(kTotal, 450, 451, 100, 43);
@@ -123,7 +125,8 @@ void SaleWindow::open() {
     f.loadImage(kUp, kArrowUp, 0, 0);
     f.loadImage(kDown, kArrowDown, 0, 0);
     f.setFocus(kEntry);
-    if (subsystems_.saleOperations) operations_ = subsystems_.saleOperations(app_, f);
+    if (subsystems_.saleOperations)
+        operations_ = subsystems_.saleOperations(app_, f);
 }
 
 void SaleWindow::buildPaymentButtons() {
@@ -135,13 +138,15 @@ void SaleWindow::buildPaymentButtons() {
         {}, {670, 390, 110, 60}, {550, 390, 120, 60}, {550, 450, 120, 45}, {670, 450, 110, 45}};
     for (int mode = 1; mode <= 4; ++mode) {
         const std::string& name = app_.settings.paymentModes[mode].name;
-        if (trim(name).empty()) continue;  // modes 1 and 2 keep their plain buttons
+        if (trim(name).empty())
+            continue;  // modes 1 and 2 keep their plain buttons
         const Place& p = places[mode];
         const int gadget = payGadget(mode);
         const bool wasEnabled = !f.has(gadget) || f.isEnabled(gadget);
         f.addGadget({gadget, ui::GadgetKind::ImageButton, "", p.x, p.y, p.w, p.h, 0,
                      "pay" + std::to_string(mode)});
-        if (!wasEnabled) f.setEnabled(gadget, false);
+        if (!wasEnabled)
+            f.setEnabled(gadget, false);
         f.setImage(gadget, paymentButtonImage(app_.ui, name, mode, p.w, p.h));
     }
 }
@@ -173,33 +178,40 @@ bool SaleWindow::confirmClose() {
 
 bool SaleWindow::handle(const ui::Event& event) {
     using ui::EventType;
-    if (event.type == EventType::Close) return !confirmClose();
+    if (event.type == EventType::Close)
+        return !confirmClose();
     if (event.gadget == kBackdropLeft && event.type == EventType::DoubleClick)
         return !confirmClose();
     if (event.gadget == kBackdropRight && event.type == EventType::DoubleClick) {
         backdrop_->minimize();
         return true;
     }
-    if (event.gadget == kBackdropLeft || event.gadget == kBackdropRight) return true;
+    if (event.gadget == kBackdropLeft || event.gadget == kBackdropRight)
+        return true;
     if (event.gadget == kLogo && event.type == EventType::Click) {
         openLogoLink();
         return true;
     }
-    if (event.type == EventType::Shortcut && backdrop_->isMaximized()) backdrop_->showNormal();
-    if (operations_) operations_->handle(event);
+    if (event.type == EventType::Shortcut && backdrop_->isMaximized())
+        backdrop_->showNormal();
+    if (operations_)
+        operations_->handle(event);
     return true;
 }
 
 void SaleWindow::openLogoLink() {
-    if (platform::missingOrEmpty("logolink.txt")) return;
+    if (platform::missingOrEmpty("logolink.txt"))
+        return;
     std::string address = trim(platform::readFirstLine("logolink.txt", platform::Encoding::Ansi));
-    if (address.find("://") == std::string::npos) address = "https://" + address;
+    if (address.find("://") == std::string::npos)
+        address = "https://" + address;
     form_->setFocus(kEntry);
     app_.ui.shellOpen(address);
 }
 
 void SaleWindow::afterEvent() {
-    if (operations_) operations_->afterEvent();
+    if (operations_)
+        operations_->afterEvent();
     if (ticker_ && ticker_->stepIfDue(app_.ui.clock().elapsedMs()))
         form_->setStatusText(2, ticker_->visible());
 }
@@ -210,7 +222,8 @@ void SaleWindow::run() {
     afterEvent();
     while (true) {
         auto event = form_->wait(kLoopTimeoutMs);
-        if (event && !handle(*event)) return;
+        if (event && !handle(*event))
+            return;
         afterEvent();
     }
 }

@@ -15,7 +15,7 @@ struct Subsystems;
 class SaleOperations;
 
 class SaleWindow {
-public:
+  public:
     SaleWindow(Application& app, const Subsystems& subsystems);
     ~SaleWindow();
 
@@ -33,7 +33,7 @@ public:
     ui::Form& form() { return *form_; }
     ui::Form& backdrop() { return *backdrop_; }
 
-private:
+  private:
     void buildPaymentButtons();
     void buildStatusBar();
     bool handle(const ui::Event& event);  // false when the loop ends

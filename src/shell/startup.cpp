@@ -31,35 +31,43 @@ using platform::Encoding;
 // Writes a resource file in full unless an empty file of that name is there: a missing file is
 // created, one with any content rewritten, an empty one left alone.
 void writeResource(const std::string& path, std::string_view bytes) {
-    if (bytes.empty() || platform::fileSize(path) == 0) return;
+    if (bytes.empty() || platform::fileSize(path) == 0)
+        return;
     platform::writeWholeFile(path, std::string(bytes));
 }
 
 void writeResourceFiles() {
-    for (const char* folder : {"Data", "dll", "dll/32bit", "dll/64bit"}) platform::makeDirectory(folder);
+    for (const char* folder : {"Data", "dll", "dll/32bit", "dll/64bit"})
+        platform::makeDirectory(folder);
     for (const char* icon : {"arrow-up-icon.png", "arrow-down-icon.png", "arrow-left-icon.png"})
         writeResource(std::string("Data/") + icon, resourceBytes(icon));
     std::string bundle = platform::systemCertificateBundle();
     if (!bundle.empty())
-        if (auto bytes = platform::readWholeFile(bundle)) writeResource("cacert.pem", *bytes);
+        if (auto bytes = platform::readWholeFile(bundle))
+            writeResource("cacert.pem", *bytes);
 }
 
 // The update swap: a "vandrixupdate.dat" that differs from the running program replaces it.
 // Returns true when the program must end now for the swap.
 bool swapInUpdate(ui::Runtime& ui) {
     const std::string update = "vandrixupdate.dat";
-    if (!platform::fileExists(update) || platform::isDirectory(update)) return false;
+    if (!platform::fileExists(update) || platform::isDirectory(update))
+        return false;
     const std::string executable = platform::executablePath();
     const std::string updateDigest = platform::md5OfFile(update);
-    if (updateDigest.empty() || updateDigest == platform::md5OfFile(executable)) return false;
+    if (updateDigest.empty() || updateDigest == platform::md5OfFile(executable))
+        return false;
     platform::UpdateScript script = platform::updateSwapScript(executable, update);
-    if (!platform::writeWholeFile(script.fileName, script.content)) return false;
+    if (!platform::writeWholeFile(script.fileName, script.content))
+        return false;
     ui.pause(250);
     std::string arguments;
-    for (const auto& a : script.arguments) arguments += (arguments.empty() ? "" : " ") + a;
+    for (const auto& a : script.arguments)
+        arguments += (arguments.empty() ? "" : " ") + a;
     ui.noteRun(script.program, arguments);
     // A scripted run records the swap but never replaces the program that runs the script.
-    if (!ui.scripted()) platform::startDetached(script.program, script.arguments, "");
+    if (!ui.scripted())
+        platform::startDetached(script.program, script.arguments, "");
     ui.pause(250);
     return true;
 }
@@ -68,12 +76,15 @@ bool swapInUpdate(ui::Runtime& ui) {
 // there is none.
 void openPeriod(Application& app) {
     app.db = store::Database::open(kDatabaseFile);
-    if (!app.db) return;
-    long open = static_cast<long>(app.db->scalarInteger("Select max(id) from eod where data is null;"));
+    if (!app.db)
+        return;
+    long open =
+        static_cast<long>(app.db->scalarInteger("Select max(id) from eod where data is null;"));
     if (open == 0) {
         open = app.settings.zini;
         app.db->exec("insert into eod (id) values(?);", {std::to_string(open)});
-        if (app.settings.zini > 0) rewriteCaleBonuriAfterZini(app.settings);
+        if (app.settings.zini > 0)
+            rewriteCaleBonuriAfterZini(app.settings);
     }
     app.currentPeriod = open;
 }
@@ -91,12 +102,13 @@ std::time_t readLastZ(ui::Runtime& ui) {
 void askVatPayer(Application& app) {
     const std::string file = "platitortva.vandrix";
     if (platform::missingOrEmpty(file)) {
-        int answer = app.dialogs.message("Firma este Platitoare de TVA?\r\n\r\n", "Atentie",
-                                         kButtonsYesNo);
+        int answer =
+            app.dialogs.message("Firma este Platitoare de TVA?\r\n\r\n", "Atentie", kButtonsYesNo);
         app.notVatPayer = answer == kResultNo ? 1 : 0;
         platform::writeLines(file, {std::to_string(app.notVatPayer)}, Encoding::Ansi);
     } else {
-        app.notVatPayer = static_cast<int>(integerOf(platform::readFirstLine(file, Encoding::Ansi)));
+        app.notVatPayer =
+            static_cast<int>(integerOf(platform::readFirstLine(file, Encoding::Ansi)));
     }
 }
 
@@ -132,7 +144,8 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
         return 5;
     }
     ui::Runtime ui(argc, argv, {command.scriptPath, command.transcriptPath});
-    if (!ui.ready()) return ui.scriptError();
+    if (!ui.ready())
+        return ui.scriptError();
     ScreenDialogs dialogs(ui);
     Application app(ui, dialogs);
 
@@ -147,7 +160,8 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     writeResourceFiles();
     createPalettes();
     // 7. A waiting update.
-    if (swapInUpdate(ui)) return 0;
+    if (swapInUpdate(ui))
+        return 0;
     // 8. The operating-system version.
     if (!platform::systemVersionSupported() && upper(trim(command.firstParameter)) != "WINDOWSXP") {
         ui.systemMessage("Programul ruleaza pe Windows 7 sau versiuni Superioare", "Eroare");

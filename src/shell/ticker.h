@@ -9,7 +9,7 @@
 namespace vandrix::shell {
 
 class Ticker {
-public:
+  public:
     static constexpr int kStepMs = 150;
 
     // lines: the lines of "text.txt" (empty when there is none); scaleX the horizontal factor.
@@ -25,7 +25,7 @@ public:
     int position() const { return position_; }
     int windowLength() const { return window_; }
 
-private:
+  private:
     std::u32string text_;  // the text doubled, in characters
     int window_ = 0;
     int position_ = 1;  // 1-based

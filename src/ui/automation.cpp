@@ -25,12 +25,12 @@ namespace vandrix::ui {
 namespace {
 
 // Steps whose one argument is the rest of the line, as it stands.
-const std::set<std::string> kOneArgument = {"click", "dblclick", "type", "key",
+const std::set<std::string> kOneArgument = {"click", "dblclick", "type",         "key",
                                             "file",  "wait",     "expect-title", "shot"};
 // Steps with "|"-separated arguments, and how many they need at least.
 const std::map<std::string, size_t> kSeparated = {
-    {"set", 2},        {"select", 2},     {"tick", 2},         {"pick", 2}, {"date", 2},
-    {"expect", 2},     {"expect-row", 2}, {"expect-rows", 2}, {"expect-state", 2}};
+    {"set", 2},    {"select", 2},     {"tick", 2},        {"pick", 2},        {"date", 2},
+    {"expect", 2}, {"expect-row", 2}, {"expect-rows", 2}, {"expect-state", 2}};
 
 struct KeyInfo {
     int key;
@@ -65,7 +65,8 @@ const std::map<std::string, KeyInfo>& keyTable() {
 }
 
 std::string trimLine(std::string line) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
     return line;
 }
 
@@ -74,13 +75,16 @@ bool blank(const std::string& line) {
 }
 
 bool parseInteger(const std::string& text, long& value) {
-    if (text.empty()) return false;
+    if (text.empty())
+        return false;
     char* end = nullptr;
     value = std::strtol(text.c_str(), &end, 10);
     return end && *end == '\0';
 }
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 void sendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
@@ -91,7 +95,8 @@ void sendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QS
 
 // The key code Qt gives a typed character.
 int keyOfCharacter(QChar c) {
-    if (c == ' ') return Qt::Key_Space;
+    if (c == ' ')
+        return Qt::Key_Space;
     ushort u = c.toUpper().unicode();
     return u;
 }
@@ -103,14 +108,18 @@ std::vector<std::string> splitArguments(const std::string& text) {
     size_t start = 0;
     while (true) {
         size_t bar = text.find('|', start);
-        parts.push_back(text.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
-        if (bar == std::string::npos) break;
+        parts.push_back(
+            text.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+        if (bar == std::string::npos)
+            break;
         start = bar + 1;
     }
     for (size_t i = 0; i < parts.size(); ++i) {
         std::string& p = parts[i];
-        if (i + 1 < parts.size() && !p.empty() && p.back() == ' ') p.pop_back();
-        if (i > 0 && !p.empty() && p.front() == ' ') p.erase(0, 1);
+        if (i + 1 < parts.size() && !p.empty() && p.back() == ' ')
+            p.pop_back();
+        if (i > 0 && !p.empty() && p.front() == ' ')
+            p.erase(0, 1);
     }
     return parts;
 }
@@ -121,11 +130,12 @@ ScriptParse parseScript(const std::string& text) {
     size_t start = 0;
     while (start <= text.size()) {
         size_t end = text.find('\n', start);
-        std::string line =
-            trimLine(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        std::string line = trimLine(
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start));
         ++lineNumber;
         start = end == std::string::npos ? text.size() + 1 : end + 1;
-        if (blank(line) || line[0] == '#') continue;
+        if (blank(line) || line[0] == '#')
+            continue;
 
         ScriptStep step;
         step.line = lineNumber;
@@ -188,14 +198,16 @@ std::optional<Event> Automation::waitOn(Form& form, int timeoutMs) {
         const ScriptStep& step = steps_[next_++];
         bool passesTime = run(step, form);
         runtime_.processEvents();
-        if (auto e = form.takeEvent()) return e;
+        if (auto e = form.takeEvent())
+            return e;
         if (shiftPending_) {
             // Shift is held for what the window does after this wait, as if no key came.
             shiftPending_ = false;
             runtime_.setScriptShift(true);
             return std::nullopt;
         }
-        if (passesTime) return waitOn(form, timeoutMs);
+        if (passesTime)
+            return waitOn(form, timeoutMs);
     }
 }
 
@@ -205,8 +217,10 @@ std::optional<std::string> Automation::answerFileDialog(const std::string& title
         runtime_.exitProcess(3);
     }
     const ScriptStep& step = steps_[next_++];
-    if (step.verb != "file") fail(step, "a file dialog is open, the step must be 'file'", nullptr);
-    if (step.rest == "CANCEL") return std::nullopt;
+    if (step.verb != "file")
+        fail(step, "a file dialog is open, the step must be 'file'", nullptr);
+    if (step.rest == "CANCEL")
+        return std::nullopt;
     return step.rest;
 }
 
@@ -233,9 +247,11 @@ struct Target {
 };
 
 Target resolve(Form& form, const std::string& name) {
-    if (int n = form.findGadget(name); n >= 0) return {&form, n};
+    if (int n = form.findGadget(name); n >= 0)
+        return {&form, n};
     for (Form* linked : form.linkedForms())
-        if (int n = linked->findGadget(name); n >= 0) return {linked, n};
+        if (int n = linked->findGadget(name); n >= 0)
+            return {linked, n};
     return {};
 }
 
@@ -245,7 +261,8 @@ void Automation::typeText(Form& form, const std::string& text) {
     QString chars = q(text);
     for (QChar c : chars) {
         QWidget* target = form.window()->focusWidget();
-        if (!target) target = form.window();
+        if (!target)
+            target = form.window();
         sendKey(target, keyOfCharacter(c), Qt::NoModifier, QString(c));
         runtime_.processEvents();
     }
@@ -255,7 +272,8 @@ bool Automation::run(const ScriptStep& step, Form& form) {
     const std::string& verb = step.verb;
     auto need = [&](const std::string& name, bool mustBeActive) -> Target {
         Target t = resolve(form, name);
-        if (!t.form) fail(step, "no gadget '" + name + "' in the active window", &form);
+        if (!t.form)
+            fail(step, "no gadget '" + name + "' in the active window", &form);
         if (mustBeActive && (!t.form->isEnabled(t.gadget) || !t.form->isVisible(t.gadget)))
             fail(step, "gadget '" + name + "' is disabled or hidden", &form);
         return t;
@@ -292,7 +310,8 @@ bool Automation::run(const ScriptStep& step, Form& form) {
             return true;
         }
         QWidget* target = form.window()->focusWidget();
-        if (!target) target = form.window();
+        if (!target)
+            target = form.window();
         sendKey(target, k.key, k.modifiers, QString::fromLatin1(k.text));
         return false;
     }
@@ -304,7 +323,8 @@ bool Automation::run(const ScriptStep& step, Form& form) {
             e->setFocus();
             e->selectAll();
             QString typed = q(step.args[1]);
-            if (t.form->flags(t.gadget) & kUpperCase) typed = typed.toUpper();
+            if (t.form->flags(t.gadget) & kUpperCase)
+                typed = typed.toUpper();
             e->setText(typed);
             t.form->post({EventType::Change, t.gadget});
         } else if (auto* c = qobject_cast<QComboBox*>(w); c && c->isEditable()) {
@@ -319,7 +339,8 @@ bool Automation::run(const ScriptStep& step, Form& form) {
     if (verb == "select" || verb == "tick") {
         Target t = need(step.args[0], true);
         long row = 0;
-        if (!parseInteger(step.args[1], row)) fail(step, "row must be a number", &form);
+        if (!parseInteger(step.args[1], row))
+            fail(step, "row must be a number", &form);
         if (row >= t.form->rowCount(t.gadget) || row < (verb == "select" ? -1 : 0))
             fail(step, "list '" + step.args[0] + "' has no row " + step.args[1], &form);
         if (verb == "tick") {
@@ -336,7 +357,8 @@ bool Automation::run(const ScriptStep& step, Form& form) {
         Target t = need(step.args[0], true);
         auto* c = qobject_cast<QComboBox*>(t.form->widget(t.gadget));
         int index = c ? c->findText(q(step.args[1])) : -1;
-        if (index < 0) fail(step, "no item '" + step.args[1] + "' in '" + step.args[0] + "'", &form);
+        if (index < 0)
+            fail(step, "no item '" + step.args[1] + "' in '" + step.args[0] + "'", &form);
         c->setCurrentIndex(index);
         t.form->post({EventType::Change, t.gadget});
         return false;
@@ -344,7 +366,8 @@ bool Automation::run(const ScriptStep& step, Form& form) {
     if (verb == "date") {
         Target t = need(step.args[0], true);
         QDate date = QDate::fromString(q(step.args[1]), "yyyy-MM-dd");
-        if (!date.isValid()) fail(step, "not a date: " + step.args[1], &form);
+        if (!date.isValid())
+            fail(step, "not a date: " + step.args[1], &form);
         t.form->setText(t.gadget, step.args[1]);
         t.form->post({EventType::Change, t.gadget});
         return false;
@@ -353,14 +376,16 @@ bool Automation::run(const ScriptStep& step, Form& form) {
         form.post({EventType::Close, -1});
         return false;
     }
-    if (verb == "file") fail(step, "no file dialog is open", &form);
+    if (verb == "file")
+        fail(step, "no file dialog is open", &form);
     if (verb == "wait") {
         pendingWaitMs_ = std::stoll(step.rest);
         return true;
     }
     if (verb == "expect") {
         std::string expected = step.args[1];
-        for (size_t i = 2; i < step.args.size(); ++i) expected += "|" + step.args[i];
+        for (size_t i = 2; i < step.args.size(); ++i)
+            expected += "|" + step.args[i];
         std::string actual;
         if (step.args[0] == "status" && form.findGadget("status") < 0 &&
             form.statusFieldCount() > 0) {
@@ -382,8 +407,9 @@ bool Automation::run(const ScriptStep& step, Form& form) {
         for (size_t i = 2; i < step.args.size(); ++i) {
             std::string actual = t.form->cell(t.gadget, row, static_cast<int>(i - 2));
             if (actual != step.args[i])
-                fail(step, "cell " + std::to_string(i - 2) + " of row " + step.args[1] + " is '" +
-                               actual + "', expected '" + step.args[i] + "'",
+                fail(step,
+                     "cell " + std::to_string(i - 2) + " of row " + step.args[1] + " is '" +
+                         actual + "', expected '" + step.args[i] + "'",
                      &form);
         }
         return false;
@@ -392,7 +418,8 @@ bool Automation::run(const ScriptStep& step, Form& form) {
         Target t = need(step.args[0], false);
         std::string actual = std::to_string(t.form->rowCount(t.gadget));
         if (actual != step.args[1])
-            fail(step, "list '" + step.args[0] + "' has " + actual + " rows, expected " + step.args[1],
+            fail(step,
+                 "list '" + step.args[0] + "' has " + actual + " rows, expected " + step.args[1],
                  &form);
         return false;
     }
@@ -400,12 +427,18 @@ bool Automation::run(const ScriptStep& step, Form& form) {
         Target t = need(step.args[0], false);
         const std::string& state = step.args[1];
         bool ok = false;
-        if (state == "enabled") ok = t.form->isEnabled(t.gadget);
-        else if (state == "disabled") ok = !t.form->isEnabled(t.gadget);
-        else if (state == "shown") ok = t.form->isVisible(t.gadget);
-        else if (state == "hidden") ok = !t.form->isVisible(t.gadget);
-        else fail(step, "unknown state '" + state + "'", &form);
-        if (!ok) fail(step, "'" + step.args[0] + "' is not " + state, &form);
+        if (state == "enabled")
+            ok = t.form->isEnabled(t.gadget);
+        else if (state == "disabled")
+            ok = !t.form->isEnabled(t.gadget);
+        else if (state == "shown")
+            ok = t.form->isVisible(t.gadget);
+        else if (state == "hidden")
+            ok = !t.form->isVisible(t.gadget);
+        else
+            fail(step, "unknown state '" + state + "'", &form);
+        if (!ok)
+            fail(step, "'" + step.args[0] + "' is not " + state, &form);
         return false;
     }
     if (verb == "expect-title") {
@@ -416,7 +449,8 @@ bool Automation::run(const ScriptStep& step, Form& form) {
     if (verb == "shot") {
         runtime_.processEvents();
         QPixmap picture = form.window()->grab();
-        if (!picture.save(q(step.rest), "PNG")) fail(step, "cannot save " + step.rest, &form);
+        if (!picture.save(q(step.rest), "PNG"))
+            fail(step, "cannot save " + step.rest, &form);
         return false;
     }
     fail(step, "unknown step", &form);

@@ -36,7 +36,7 @@ ScriptParse parseScript(const std::string& text);
 std::vector<std::string> splitArguments(const std::string& text);
 
 class Automation {
-public:
+  public:
     Automation(Runtime& runtime, std::vector<ScriptStep> steps);
 
     // The wait of a form's loop: runs steps until one raises an event of the form (returned) or
@@ -47,7 +47,7 @@ public:
     // A file-open dialog: the next step must be "file PATH" or "file CANCEL".
     std::optional<std::string> answerFileDialog(const std::string& title);
 
-private:
+  private:
     // Runs one step on the active form; true when it lets time pass instead of raising events.
     bool run(const ScriptStep& step, Form& form);
     [[noreturn]] void fail(const ScriptStep& step, const std::string& reason, Form* form);

@@ -15,9 +15,15 @@ using Colour = std::uint32_t;
 constexpr Colour rgb(int r, int g, int b) {
     return static_cast<Colour>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int red(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int green(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blue(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int red(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int green(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blue(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // Text and back colour of one button; 0 means "not set" (so black is written $010101).
 struct ButtonColours {

@@ -11,7 +11,8 @@
 namespace vandrix::ui {
 
 DimLayer::DimLayer(Runtime& runtime) : runtime_(runtime) {
-    if (runtime_.dimDepth_++ > 0) return;
+    if (runtime_.dimDepth_++ > 0)
+        return;
     auto* layer = new QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                            Qt::Tool | Qt::WindowTransparentForInput);
     layer->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -20,13 +21,15 @@ DimLayer::DimLayer(Runtime& runtime) : runtime_(runtime) {
     layer->setPalette(pal);
     layer->setAutoFillBackground(true);
     layer->setWindowOpacity(185.0 / 255.0);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) layer->setGeometry(screen->geometry());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        layer->setGeometry(screen->geometry());
     layer->show();
     runtime_.dimWidget_ = layer;
 }
 
 DimLayer::~DimLayer() {
-    if (--runtime_.dimDepth_ > 0) return;
+    if (--runtime_.dimDepth_ > 0)
+        return;
     delete runtime_.dimWidget_;
     runtime_.dimWidget_ = nullptr;
 }

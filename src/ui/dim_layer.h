@@ -13,13 +13,13 @@ class Runtime;
 
 // Shown while an instance exists; nested dialogs share the one layer (at most one exists).
 class DimLayer {
-public:
+  public:
     explicit DimLayer(Runtime& runtime);
     ~DimLayer();
     DimLayer(const DimLayer&) = delete;
     DimLayer& operator=(const DimLayer&) = delete;
 
-private:
+  private:
     Runtime& runtime_;
 };
 

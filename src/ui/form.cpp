@@ -39,8 +39,12 @@ struct Form::Gadget {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& q) { return q.toStdString(); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string s(const QString& q) {
+    return q.toStdString();
+}
 
 QString displayText(const std::string& caption) {
     QString text = q(caption);
@@ -49,7 +53,9 @@ QString displayText(const std::string& caption) {
     return text;
 }
 
-QTreeWidget* asList(QWidget* w) { return qobject_cast<QTreeWidget*>(w); }
+QTreeWidget* asList(QWidget* w) {
+    return qobject_cast<QTreeWidget*>(w);
+}
 
 // While a form's window waits interactively, the loop that runs it; posting an event ends it.
 thread_local QEventLoop* waitingLoop = nullptr;
@@ -61,7 +67,8 @@ std::string captionAsOneLine(const std::string& caption) {
     for (size_t i = 0; i < caption.size(); ++i) {
         char c = caption[i];
         if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < caption.size() && caption[i + 1] == '\n') ++i;
+            if (c == '\r' && i + 1 < caption.size() && caption[i + 1] == '\n')
+                ++i;
             out.push_back(' ');
         } else {
             out.push_back(c);
@@ -73,10 +80,14 @@ std::string captionAsOneLine(const std::string& caption) {
 Form::Form(Runtime& runtime, const FormSpec& spec, Form* parent)
     : runtime_(runtime), name_(spec.name), scaled_(spec.scaled), dialog_(spec.dialog) {
     Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-    if (spec.closeBox) flags |= Qt::WindowCloseButtonHint;
-    if (!spec.tool) flags |= Qt::WindowMinimizeButtonHint;
-    if (spec.maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
-    if (spec.alwaysOnTop) flags |= Qt::WindowStaysOnTopHint;
+    if (spec.closeBox)
+        flags |= Qt::WindowCloseButtonHint;
+    if (!spec.tool)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (spec.maximizeBox)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (spec.alwaysOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
     window_ = std::make_unique<FormWindow>(parent ? parent->window() : nullptr, flags);
     window_->setWindowTitle(q(spec.title));
     window_->setAutoFillBackground(true);
@@ -93,10 +104,12 @@ Form::Form(Runtime& runtime, const FormSpec& spec, Form* parent)
         int barHeight = 22;
         statusBar_->setGeometry(0, height - barHeight, width, barHeight);
     }
-    for (const auto& g : spec.gadgets) addGadget(g);
+    for (const auto& g : spec.gadgets)
+        addGadget(g);
     runtime_.registerForm(this);
     openedTitle_ = spec.title;
-    if (!dialog_) runtime_.transcript("open " + spec.title);
+    if (!dialog_)
+        runtime_.transcript("open " + spec.title);
     window_->show();
     activate();
 }
@@ -106,22 +119,27 @@ Form::~Form() {
     runtime_.unregisterForm(this);
     window_->closing = true;
     window_->close();
-    if (!dialog_) runtime_.transcript("close " + closingTitle);
+    if (!dialog_)
+        runtime_.transcript("close " + closingTitle);
 }
 
 Form::Gadget* Form::find(int gadget) {
     for (auto& g : gadgets_)
-        if (g->spec.number == gadget) return g.get();
+        if (g->spec.number == gadget)
+            return g.get();
     return nullptr;
 }
 
 const Form::Gadget* Form::find(int gadget) const {
     for (const auto& g : gadgets_)
-        if (g->spec.number == gadget) return g.get();
+        if (g->spec.number == gadget)
+            return g.get();
     return nullptr;
 }
 
-bool Form::has(int gadget) const { return find(gadget) != nullptr; }
+bool Form::has(int gadget) const {
+    return find(gadget) != nullptr;
+}
 
 GadgetKind Form::kind(int gadget) const {
     const Gadget* g = find(gadget);
@@ -138,7 +156,9 @@ QWidget* Form::widget(int gadget) const {
     return g ? g->widget : nullptr;
 }
 
-QWidget* Form::window() const { return window_.get(); }
+QWidget* Form::window() const {
+    return window_.get();
+}
 
 int Form::handle(int gadget) const {
     const Gadget* g = find(gadget);
@@ -152,9 +172,12 @@ void Form::addGadget(const GadgetSpec& spec) {
     g->handle = runtime_.nextGadgetHandle();
     build(*g);
     applyPlace(*g);
-    if (spec.flags & kHidden) g->widget->hide();
-    else g->widget->show();
-    if (spec.flags & kDisabled) g->widget->setEnabled(false);
+    if (spec.flags & kHidden)
+        g->widget->hide();
+    else
+        g->widget->show();
+    if (spec.flags & kDisabled)
+        g->widget->setEnabled(false);
     connectEvents(*g);
     gadgets_.push_back(std::move(g));
 }
@@ -189,10 +212,14 @@ void Form::build(Gadget& g) {
         case GadgetKind::TextField: {
             auto* e = new QLineEdit(parent);
             e->setText(q(spec.caption));
-            if (spec.flags & kPassword) e->setEchoMode(QLineEdit::Password);
-            if (spec.flags & kReadOnly) e->setReadOnly(true);
-            if (spec.flags & kCentred) e->setAlignment(Qt::AlignCenter);
-            if (spec.flags & kRightAligned) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (spec.flags & kPassword)
+                e->setEchoMode(QLineEdit::Password);
+            if (spec.flags & kReadOnly)
+                e->setReadOnly(true);
+            if (spec.flags & kCentred)
+                e->setAlignment(Qt::AlignCenter);
+            if (spec.flags & kRightAligned)
+                e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (spec.flags & kDigitsOnly)
                 e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), e));
             g.widget = e;
@@ -201,15 +228,18 @@ void Form::build(Gadget& g) {
         case GadgetKind::TextArea: {
             auto* e = new QPlainTextEdit(parent);
             e->setPlainText(displayText(spec.caption));
-            if (spec.flags & kReadOnly) e->setReadOnly(true);
+            if (spec.flags & kReadOnly)
+                e->setReadOnly(true);
             g.widget = e;
             break;
         }
         case GadgetKind::Label: {
             auto* l = new QLabel(displayText(spec.caption), parent);
             l->setWordWrap(true);
-            if (spec.flags & kCentred) l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            if (spec.flags & kBorder) l->setFrameStyle(QFrame::Box | QFrame::Plain);
+            if (spec.flags & kCentred)
+                l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            if (spec.flags & kBorder)
+                l->setFrameStyle(QFrame::Box | QFrame::Plain);
             g.widget = l;
             break;
         }
@@ -228,7 +258,8 @@ void Form::build(Gadget& g) {
             t->setSelectionMode(QAbstractItemView::SingleSelection);
             t->setSelectionBehavior(QAbstractItemView::SelectRows);
             t->header()->setStretchLastSection(false);
-            if (!spec.caption.empty()) t->setHeaderLabels(q(spec.caption).split('|'));
+            if (!spec.caption.empty())
+                t->setHeaderLabels(q(spec.caption).split('|'));
             g.widget = t;
             break;
         }
@@ -257,7 +288,8 @@ void Form::build(Gadget& g) {
         case GadgetKind::ProgressBar: {
             auto* p = new QProgressBar(parent);
             p->setTextVisible(false);
-            if (spec.flags & kIndeterminate) p->setRange(0, 0);
+            if (spec.flags & kIndeterminate)
+                p->setRange(0, 0);
             g.widget = p;
             break;
         }
@@ -269,7 +301,8 @@ void Form::build(Gadget& g) {
         case GadgetKind::Image: {
             auto* i = new ImagePanel(parent);
             i->setScaledContents(true);
-            if (spec.flags & kBorder) i->setFrameStyle(QFrame::Box | QFrame::Plain);
+            if (spec.flags & kBorder)
+                i->setFrameStyle(QFrame::Box | QFrame::Plain);
             g.widget = i;
             break;
         }
@@ -285,7 +318,8 @@ void Form::connectEvents(Gadget& g) {
     QWidget* w = g.widget;
     auto postEvent = [this, n](EventType type) { post({type, n}); };
     if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-        QObject::connect(b, &QAbstractButton::clicked, w, [postEvent] { postEvent(EventType::Click); });
+        QObject::connect(b, &QAbstractButton::clicked, w,
+                         [postEvent] { postEvent(EventType::Click); });
     } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
         const bool upperCase = g.spec.flags & kUpperCase;
         QObject::connect(e, &QLineEdit::textEdited, w, [e, upperCase, postEvent](const QString& t) {
@@ -302,7 +336,8 @@ void Form::connectEvents(Gadget& g) {
         QObject::connect(t, &QTreeWidget::itemDoubleClicked, w,
                          [postEvent] { postEvent(EventType::DoubleClick); });
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
-        QObject::connect(c, &QComboBox::activated, w, [postEvent] { postEvent(EventType::Change); });
+        QObject::connect(c, &QComboBox::activated, w,
+                         [postEvent] { postEvent(EventType::Change); });
     } else if (auto* i = dynamic_cast<ImagePanel*>(w)) {
         i->onClick = [postEvent] { postEvent(EventType::Click); };
         i->onDoubleClick = [postEvent] { postEvent(EventType::DoubleClick); };
@@ -310,12 +345,14 @@ void Form::connectEvents(Gadget& g) {
         QObject::connect(tw, &QTabWidget::currentChanged, w,
                          [postEvent] { postEvent(EventType::Change); });
     } else if (auto* sb = qobject_cast<QSpinBox*>(w)) {
-        QObject::connect(sb, &QSpinBox::valueChanged, w, [postEvent] { postEvent(EventType::Change); });
+        QObject::connect(sb, &QSpinBox::valueChanged, w,
+                         [postEvent] { postEvent(EventType::Change); });
     } else if (auto* cal = qobject_cast<QCalendarWidget*>(w)) {
         QObject::connect(cal, &QCalendarWidget::selectionChanged, w,
                          [postEvent] { postEvent(EventType::Change); });
     } else if (auto* d = qobject_cast<QDateEdit*>(w)) {
-        QObject::connect(d, &QDateEdit::dateChanged, w, [postEvent] { postEvent(EventType::Change); });
+        QObject::connect(d, &QDateEdit::dateChanged, w,
+                         [postEvent] { postEvent(EventType::Change); });
     }
 }
 
@@ -344,47 +381,67 @@ void Form::place(int gadget, int x, int y, int width, int height) {
 
 std::string Form::text(int gadget) const {
     const Gadget* g = find(gadget);
-    if (!g) return {};
+    if (!g)
+        return {};
     QWidget* w = g->widget;
-    if (auto* e = qobject_cast<QLineEdit*>(w)) return s(e->text());
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) return s(b->text());
-    if (qobject_cast<QLabel*>(w)) return g->spec.caption;
-    if (auto* e = qobject_cast<QPlainTextEdit*>(w)) return s(e->toPlainText());
-    if (auto* c = qobject_cast<QComboBox*>(w)) return s(c->currentText());
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return s(e->text());
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return s(b->text());
+    if (qobject_cast<QLabel*>(w))
+        return g->spec.caption;
+    if (auto* e = qobject_cast<QPlainTextEdit*>(w))
+        return s(e->toPlainText());
+    if (auto* c = qobject_cast<QComboBox*>(w))
+        return s(c->currentText());
     if (asList(w)) {
         int row = selectedRow(gadget);
         return row >= 0 ? cell(gadget, row, 0) : std::string();
     }
-    if (auto* sb = qobject_cast<QSpinBox*>(w)) return std::to_string(sb->value());
-    if (auto* d = qobject_cast<QDateEdit*>(w)) return s(d->date().toString("yyyy-MM-dd"));
+    if (auto* sb = qobject_cast<QSpinBox*>(w))
+        return std::to_string(sb->value());
+    if (auto* d = qobject_cast<QDateEdit*>(w))
+        return s(d->date().toString("yyyy-MM-dd"));
     if (auto* cal = qobject_cast<QCalendarWidget*>(w))
         return s(cal->selectedDate().toString("yyyy-MM-dd"));
-    if (auto* f = qobject_cast<QGroupBox*>(w)) return s(f->title());
+    if (auto* f = qobject_cast<QGroupBox*>(w))
+        return s(f->title());
     return g->spec.caption;
 }
 
 void Form::setText(int gadget, const std::string& text) {
     Gadget* g = find(gadget);
-    if (!g) return;
+    if (!g)
+        return;
     QWidget* w = g->widget;
     g->spec.caption = text;
-    if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(q(text));
-    else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(q(text));
-    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(displayText(text));
-    else if (auto* e = qobject_cast<QPlainTextEdit*>(w)) e->setPlainText(displayText(text));
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(q(text));
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setText(q(text));
+    else if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(displayText(text));
+    else if (auto* e = qobject_cast<QPlainTextEdit*>(w))
+        e->setPlainText(displayText(text));
     else if (auto* c = qobject_cast<QComboBox*>(w)) {
         int i = c->findText(q(text));
-        if (i >= 0) c->setCurrentIndex(i);
-        else if (c->isEditable()) c->setEditText(q(text));
-    } else if (auto* sb = qobject_cast<QSpinBox*>(w)) sb->setValue(q(text).toInt());
-    else if (auto* d = qobject_cast<QDateEdit*>(w)) d->setDate(QDate::fromString(q(text), "yyyy-MM-dd"));
+        if (i >= 0)
+            c->setCurrentIndex(i);
+        else if (c->isEditable())
+            c->setEditText(q(text));
+    } else if (auto* sb = qobject_cast<QSpinBox*>(w))
+        sb->setValue(q(text).toInt());
+    else if (auto* d = qobject_cast<QDateEdit*>(w))
+        d->setDate(QDate::fromString(q(text), "yyyy-MM-dd"));
     else if (auto* cal = qobject_cast<QCalendarWidget*>(w))
         cal->setSelectedDate(QDate::fromString(q(text), "yyyy-MM-dd"));
-    else if (auto* f = qobject_cast<QGroupBox*>(w)) f->setTitle(q(text));
+    else if (auto* f = qobject_cast<QGroupBox*>(w))
+        f->setTitle(q(text));
 }
 
 void Form::setEnabled(int gadget, bool enabled) {
-    if (Gadget* g = find(gadget)) g->widget->setEnabled(enabled);
+    if (Gadget* g = find(gadget))
+        g->widget->setEnabled(enabled);
 }
 
 bool Form::isEnabled(int gadget) const {
@@ -393,7 +450,8 @@ bool Form::isEnabled(int gadget) const {
 }
 
 void Form::setVisible(int gadget, bool visible) {
-    if (Gadget* g = find(gadget)) g->widget->setVisible(visible);
+    if (Gadget* g = find(gadget))
+        g->widget->setVisible(visible);
 }
 
 bool Form::isVisible(int gadget) const {
@@ -402,27 +460,32 @@ bool Form::isVisible(int gadget) const {
 }
 
 void Form::setFocus(int gadget) {
-    if (Gadget* g = find(gadget)) g->widget->setFocus(Qt::OtherFocusReason);
+    if (Gadget* g = find(gadget))
+        g->widget->setFocus(Qt::OtherFocusReason);
 }
 
 int Form::focusedGadget() const {
     QWidget* focus = window_->focusWidget();
     for (const auto& g : gadgets_)
-        if (g->widget == focus || (focus && g->widget->isAncestorOf(focus))) return g->spec.number;
+        if (g->widget == focus || (focus && g->widget->isAncestorOf(focus)))
+            return g->spec.number;
     return -1;
 }
 
 void Form::setCaretToEnd(int gadget) {
-    if (auto* e = qobject_cast<QLineEdit*>(widget(gadget))) e->end(false);
+    if (auto* e = qobject_cast<QLineEdit*>(widget(gadget)))
+        e->end(false);
 }
 
 void Form::setFont(int gadget, const FontSpec& font) {
-    if (Gadget* g = find(gadget)) g->widget->setFont(runtime_.font(font));
+    if (Gadget* g = find(gadget))
+        g->widget->setFont(runtime_.font(font));
 }
 
 void Form::setImage(int gadget, const TextImage& image) {
     Gadget* g = find(gadget);
-    if (!g) return;
+    if (!g)
+        return;
     QPixmap pixmap(image.width, image.height);
     pixmap.fill(toQColor(image.background));
     {
@@ -435,37 +498,49 @@ void Form::setImage(int gadget, const TextImage& image) {
             p.drawText(line.x, line.y + m.ascent(), q(line.text));
         }
     }
-    if (auto* b = dynamic_cast<ImageButton*>(g->widget)) b->setImage(pixmap);
-    else if (auto* l = qobject_cast<QLabel*>(g->widget)) l->setPixmap(pixmap);
+    if (auto* b = dynamic_cast<ImageButton*>(g->widget))
+        b->setImage(pixmap);
+    else if (auto* l = qobject_cast<QLabel*>(g->widget))
+        l->setPixmap(pixmap);
 }
 
 bool Form::loadImage(int gadget, const std::string& path, int width, int height) {
     Gadget* g = find(gadget);
     QPixmap pixmap;
-    if (!g || !pixmap.load(q(path))) return false;
+    if (!g || !pixmap.load(q(path)))
+        return false;
     if (width > 0 && height > 0)
         pixmap = pixmap.scaled(scaled_ ? runtime_.scaledX(width) : width,
                                scaled_ ? runtime_.scaledY(height) : height, Qt::IgnoreAspectRatio,
                                Qt::SmoothTransformation);
-    if (auto* b = dynamic_cast<ImageButton*>(g->widget)) b->setImage(pixmap);
-    else if (auto* l = qobject_cast<QLabel*>(g->widget)) l->setPixmap(pixmap);
+    if (auto* b = dynamic_cast<ImageButton*>(g->widget))
+        b->setImage(pixmap);
+    else if (auto* l = qobject_cast<QLabel*>(g->widget))
+        l->setPixmap(pixmap);
     return true;
 }
 
 void Form::setTextColours(int gadget, Colour text, Colour back) {
     Gadget* g = find(gadget);
-    if (!g) return;
+    if (!g)
+        return;
     QPalette pal = g->widget->palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text}) pal.setColor(role, toQColor(text));
-    for (auto role : {QPalette::Window, QPalette::Base}) pal.setColor(role, toQColor(back));
+    for (auto role : {QPalette::WindowText, QPalette::Text})
+        pal.setColor(role, toQColor(text));
+    for (auto role : {QPalette::Window, QPalette::Base})
+        pal.setColor(role, toQColor(back));
     g->widget->setPalette(pal);
     g->widget->setAutoFillBackground(true);
 }
 
 // ---- the window ----
 
-std::string Form::title() const { return s(window_->windowTitle()); }
-void Form::setTitle(const std::string& title) { window_->setWindowTitle(q(title)); }
+std::string Form::title() const {
+    return s(window_->windowTitle());
+}
+void Form::setTitle(const std::string& title) {
+    window_->setWindowTitle(q(title));
+}
 
 void Form::setBackground(Colour colour) {
     QPalette pal = window_->palette();
@@ -475,7 +550,8 @@ void Form::setBackground(Colour colour) {
 
 void Form::repaint() {
     window_->update();
-    for (auto& g : gadgets_) g->widget->update();
+    for (auto& g : gadgets_)
+        g->widget->update();
 }
 
 void Form::setAlwaysOnTop(bool onTop) {
@@ -483,20 +559,32 @@ void Form::setAlwaysOnTop(bool onTop) {
     window_->show();
 }
 
-void Form::minimize() { window_->showMinimized(); }
-void Form::hideWindow() { window_->hide(); }
-void Form::showWindow() { window_->show(); }
-bool Form::isMaximized() const { return window_->isMaximized(); }
-void Form::showNormal() { window_->showNormal(); }
+void Form::minimize() {
+    window_->showMinimized();
+}
+void Form::hideWindow() {
+    window_->hide();
+}
+void Form::showWindow() {
+    window_->show();
+}
+bool Form::isMaximized() const {
+    return window_->isMaximized();
+}
+void Form::showNormal() {
+    window_->showNormal();
+}
 
 void Form::activate() {
-    if (QGuiApplication::platformName() != "offscreen") window_->raise();
+    if (QGuiApplication::platformName() != "offscreen")
+        window_->raise();
     window_->activateWindow();
 }
 
 void Form::placeWindow(int x, int y, int width, int height) {
     window_->setGeometry(x, y, width, height);
-    if (statusBar_) statusBar_->setGeometry(0, height - statusBar_->height(), width, statusBar_->height());
+    if (statusBar_)
+        statusBar_->setGeometry(0, height - statusBar_->height(), width, statusBar_->height());
 }
 
 // ---- lists ----
@@ -504,9 +592,11 @@ void Form::placeWindow(int x, int y, int width, int height) {
 void Form::setColumns(int gadget, const std::vector<std::string>& titles,
                       const std::vector<int>& widths) {
     auto* t = asList(widget(gadget));
-    if (!t) return;
+    if (!t)
+        return;
     QStringList labels;
-    for (const auto& title : titles) labels << q(title);
+    for (const auto& title : titles)
+        labels << q(title);
     t->setColumnCount(static_cast<int>(titles.size()));
     t->setHeaderLabels(labels);
     for (size_t i = 0; i < widths.size() && i < titles.size(); ++i)
@@ -515,7 +605,8 @@ void Form::setColumns(int gadget, const std::vector<std::string>& titles,
 
 void Form::setColumnWidth(int gadget, int column, int width) {
     auto* t = asList(widget(gadget));
-    if (!t) return;
+    if (!t)
+        return;
     if (width == 0) {
         t->setColumnHidden(column, true);
         return;
@@ -533,17 +624,21 @@ void Form::clearRows(int gadget) {
 
 void Form::addRow(int gadget, const std::vector<std::string>& cells) {
     auto* t = asList(widget(gadget));
-    if (!t) return;
+    if (!t)
+        return;
     auto* item = new QTreeWidgetItem();
-    for (size_t i = 0; i < cells.size(); ++i) item->setText(static_cast<int>(i), q(cells[i]));
-    if (find(gadget)->spec.flags & kCheckBoxes) item->setCheckState(0, Qt::Unchecked);
+    for (size_t i = 0; i < cells.size(); ++i)
+        item->setText(static_cast<int>(i), q(cells[i]));
+    if (find(gadget)->spec.flags & kCheckBoxes)
+        item->setCheckState(0, Qt::Unchecked);
     QSignalBlocker block(t);
     t->addTopLevelItem(item);
 }
 
 void Form::removeRow(int gadget, int row) {
     auto* t = asList(widget(gadget));
-    if (!t || row < 0 || row >= t->topLevelItemCount()) return;
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return;
     QSignalBlocker block(t);
     delete t->takeTopLevelItem(row);
 }
@@ -555,26 +650,30 @@ int Form::rowCount(int gadget) const {
 
 std::string Form::cell(int gadget, int row, int column) const {
     auto* t = asList(widget(gadget));
-    if (!t || row < 0 || row >= t->topLevelItemCount()) return {};
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return {};
     return s(t->topLevelItem(row)->text(column));
 }
 
 void Form::setCell(int gadget, int row, int column, const std::string& text) {
     auto* t = asList(widget(gadget));
-    if (!t || row < 0 || row >= t->topLevelItemCount()) return;
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return;
     t->topLevelItem(row)->setText(column, q(text));
 }
 
 int Form::selectedRow(int gadget) const {
     auto* t = asList(widget(gadget));
-    if (!t) return -1;
+    if (!t)
+        return -1;
     auto items = t->selectedItems();
     return items.isEmpty() ? -1 : t->indexOfTopLevelItem(items.front());
 }
 
 void Form::selectRow(int gadget, int row) {
     auto* t = asList(widget(gadget));
-    if (!t) return;
+    if (!t)
+        return;
     QSignalBlocker block(t);
     t->clearSelection();
     if (row >= 0 && row < t->topLevelItemCount()) {
@@ -587,20 +686,23 @@ void Form::selectRow(int gadget, int row) {
 
 bool Form::isChecked(int gadget, int row) const {
     auto* t = asList(widget(gadget));
-    if (!t || row < 0 || row >= t->topLevelItemCount()) return false;
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return false;
     return t->topLevelItem(row)->checkState(0) == Qt::Checked;
 }
 
 void Form::setChecked(int gadget, int row, bool checked) {
     auto* t = asList(widget(gadget));
-    if (!t || row < 0 || row >= t->topLevelItemCount()) return;
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return;
     QSignalBlocker block(t);
     t->topLevelItem(row)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
 }
 
 void Form::setRowColours(int gadget, int row, Colour text, Colour back) {
     auto* t = asList(widget(gadget));
-    if (!t || row < 0 || row >= t->topLevelItemCount()) return;
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return;
     QTreeWidgetItem* item = t->topLevelItem(row);
     for (int c = 0; c < t->columnCount(); ++c) {
         item->setForeground(c, toQColor(text));
@@ -618,7 +720,8 @@ void Form::setProgress(int gadget, int value, int maximum) {
 // ---- status bar ----
 
 void Form::setStatusFields(const std::vector<int>& widths) {
-    if (!statusBar_) return;
+    if (!statusBar_)
+        return;
     for (auto* child : statusBar_->findChildren<QLabel*>()) {
         statusBar_->removeWidget(child);
         delete child;
@@ -633,31 +736,42 @@ void Form::setStatusFields(const std::vector<int>& widths) {
 }
 
 int Form::statusFieldCount() const {
-    if (!statusBar_) return 0;
+    if (!statusBar_)
+        return 0;
     return static_cast<int>(statusBar_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly).size());
 }
 
 void Form::setStatusText(int field, const std::string& text) {
-    if (!statusBar_) return;
+    if (!statusBar_)
+        return;
     auto labels = statusBar_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-    if (field >= 0 && field < labels.size()) labels[field]->setText(q(text));
+    if (field >= 0 && field < labels.size())
+        labels[field]->setText(q(text));
 }
 
 std::string Form::statusText(int field) const {
-    if (!statusBar_) return {};
+    if (!statusBar_)
+        return {};
     auto labels = statusBar_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     return field >= 0 && field < labels.size() ? s(labels[field]->text()) : std::string();
 }
 
 // ---- shortcuts ----
 
-void Form::addShortcut(Key key, int event) { shortcuts_[key] = event; }
-void Form::removeShortcut(Key key) { shortcuts_.erase(key); }
-void Form::clearShortcuts() { shortcuts_.clear(); }
+void Form::addShortcut(Key key, int event) {
+    shortcuts_[key] = event;
+}
+void Form::removeShortcut(Key key) {
+    shortcuts_.erase(key);
+}
+void Form::clearShortcuts() {
+    shortcuts_.clear();
+}
 
 std::optional<int> Form::shortcutFor(Key key) const {
     auto it = shortcuts_.find(key);
-    if (it == shortcuts_.end()) return std::nullopt;
+    if (it == shortcuts_.end())
+        return std::nullopt;
     return it->second;
 }
 
@@ -669,11 +783,13 @@ void Form::post(const Event& event) {
         return;
     }
     events_.push_back(event);
-    if (waitingLoop) waitingLoop->quit();
+    if (waitingLoop)
+        waitingLoop->quit();
 }
 
 std::optional<Event> Form::takeEvent() {
-    if (events_.empty()) return std::nullopt;
+    if (events_.empty())
+        return std::nullopt;
     Event e = events_.front();
     events_.pop_front();
     return e;
@@ -681,8 +797,10 @@ std::optional<Event> Form::takeEvent() {
 
 std::optional<Event> Form::wait(int timeoutMs) {
     runtime_.processEvents();
-    if (auto e = takeEvent()) return e;
-    if (Automation* automation = runtime_.automation()) return automation->waitOn(*this, timeoutMs);
+    if (auto e = takeEvent())
+        return e;
+    if (Automation* automation = runtime_.automation())
+        return automation->waitOn(*this, timeoutMs);
 
     QEventLoop loop;
     QTimer timer;
@@ -696,9 +814,13 @@ std::optional<Event> Form::wait(int timeoutMs) {
     return takeEvent();
 }
 
-void Form::forwardEventsTo(Form* target) { forwardTo_ = target; }
+void Form::forwardEventsTo(Form* target) {
+    forwardTo_ = target;
+}
 
-void Form::addLinkedForm(Form* other) { linked_.push_back(other); }
+void Form::addLinkedForm(Form* other) {
+    linked_.push_back(other);
+}
 
 // ---- automation look-ups ----
 
@@ -712,10 +834,13 @@ int Form::findGadget(const std::string& target) const {
         }
     }
     for (const auto& g : gadgets_)
-        if (!g->spec.name.empty() && g->spec.name == target) return g->spec.number;
+        if (!g->spec.name.empty() && g->spec.name == target)
+            return g->spec.number;
     for (const auto& g : gadgets_) {
-        if (g->spec.kind == GadgetKind::TextField || g->spec.kind == GadgetKind::TextArea) continue;
-        if (captionAsOneLine(text(g->spec.number)) == target) return g->spec.number;
+        if (g->spec.kind == GadgetKind::TextField || g->spec.kind == GadgetKind::TextArea)
+            continue;
+        if (captionAsOneLine(text(g->spec.number)) == target)
+            return g->spec.number;
     }
     return -1;
 }
@@ -724,7 +849,8 @@ std::vector<std::pair<int, std::string>> Form::describeGadgets() const {
     std::vector<std::pair<int, std::string>> out;
     for (const auto& g : gadgets_) {
         std::string label = g->spec.name;
-        if (label.empty()) label = captionAsOneLine(text(g->spec.number));
+        if (label.empty())
+            label = captionAsOneLine(text(g->spec.number));
         out.emplace_back(g->spec.number, label);
     }
     return out;

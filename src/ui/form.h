@@ -24,7 +24,7 @@ class Runtime;
 class FormWindow;
 
 class Form {
-public:
+  public:
     // Builds the window and its gadgets and shows it. A parent keeps the window above it.
     Form(Runtime& runtime, const FormSpec& spec, Form* parent = nullptr);
     ~Form();
@@ -79,7 +79,7 @@ public:
     // it keeps its own size.
     bool loadImage(int gadget, const std::string& path, int width, int height);
     void setTextColours(int gadget, Colour text, Colour back);  // labels and fields
-    int handle(int gadget) const;  // the gadget's process-wide number
+    int handle(int gadget) const;                               // the gadget's process-wide number
     std::string handleKey(int gadget) const { return std::to_string(handle(gadget)); }
     QWidget* widget(int gadget) const;
     QWidget* window() const;
@@ -94,7 +94,7 @@ public:
     int rowCount(int gadget) const;
     std::string cell(int gadget, int row, int column) const;
     void setCell(int gadget, int row, int column, const std::string& text);
-    int selectedRow(int gadget) const;  // -1 when none
+    int selectedRow(int gadget) const;    // -1 when none
     void selectRow(int gadget, int row);  // -1 removes the selection
     bool isChecked(int gadget, int row) const;
     void setChecked(int gadget, int row, bool checked);
@@ -124,7 +124,7 @@ public:
     GadgetKind kind(int gadget) const;
     unsigned flags(int gadget) const;
 
-private:
+  private:
     struct Gadget;
     Gadget* find(int gadget);
     const Gadget* find(int gadget) const;

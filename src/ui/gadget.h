@@ -8,36 +8,36 @@
 namespace vandrix::ui {
 
 enum class GadgetKind {
-    Button,        // owner-drawn push button (multi-line when its caption has line breaks)
-    ImageButton,   // a button that shows an image
-    TextField,     // one-line text field
-    TextArea,      // multi-line text field
-    Label,         // static text
-    ComboBox,      // drop-down list
-    EditableCombo, // drop-down with an editable field
-    ListView,      // list with columns (the receipt grid among them)
-    TabPanel,      // tabs drawn by the program
+    Button,         // owner-drawn push button (multi-line when its caption has line breaks)
+    ImageButton,    // a button that shows an image
+    TextField,      // one-line text field
+    TextArea,       // multi-line text field
+    Label,          // static text
+    ComboBox,       // drop-down list
+    EditableCombo,  // drop-down with an editable field
+    ListView,       // list with columns (the receipt grid among them)
+    TabPanel,       // tabs drawn by the program
     ScrollArea,
     SpinBox,
     Calendar,
     DatePicker,
     ProgressBar,
     Frame,
-    Image,         // an image panel; raises double clicks
+    Image,  // an image panel; raises double clicks
     CheckBox,
 };
 
 // Flags of a gadget; they combine.
 enum GadgetFlag : unsigned {
-    kUpperCase = 1u << 0,    // text field: letters are upper-cased as typed
-    kDigitsOnly = 1u << 1,   // text field: digits only
-    kPassword = 1u << 2,     // text field: hides what is typed
-    kReadOnly = 1u << 3,     // text field: no typing
-    kCentred = 1u << 4,      // text field or label: centred text
-    kRightAligned = 1u << 5, // text field: right-aligned text
-    kHidden = 1u << 6,       // created hidden
-    kDisabled = 1u << 7,     // created disabled
-    kCheckBoxes = 1u << 8,   // list view: a check box per row
+    kUpperCase = 1u << 0,     // text field: letters are upper-cased as typed
+    kDigitsOnly = 1u << 1,    // text field: digits only
+    kPassword = 1u << 2,      // text field: hides what is typed
+    kReadOnly = 1u << 3,      // text field: no typing
+    kCentred = 1u << 4,       // text field or label: centred text
+    kRightAligned = 1u << 5,  // text field: right-aligned text
+    kHidden = 1u << 6,        // created hidden
+    kDisabled = 1u << 7,      // created disabled
+    kCheckBoxes = 1u << 8,    // list view: a check box per row
     kFullRowSelect = 1u << 9,
     kGridLines = 1u << 10,
     kIndeterminate = 1u << 11,  // progress bar without an end
@@ -54,17 +54,17 @@ struct GadgetSpec {
 };
 
 struct FormSpec {
-    std::string name;   // the form's name, e.g. "Interfata"
+    std::string name;  // the form's name, e.g. "Interfata"
     std::string title;
     int width, height;  // the design grid of the window
     std::vector<GadgetSpec> gadgets;
-    bool scaled = true;        // multiplied by the scale factors when built
-    bool statusBar = false;    // a status bar under the gadgets
-    bool closeBox = true;      // caption with a close box
+    bool scaled = true;      // multiplied by the scale factors when built
+    bool statusBar = false;  // a status bar under the gadgets
+    bool closeBox = true;    // caption with a close box
     bool alwaysOnTop = false;
-    bool tool = false;         // a small tool window (no minimize button)
+    bool tool = false;  // a small tool window (no minimize button)
     bool maximizeBox = false;
-    bool dialog = false;       // a message box: the transcript records its answer, not open/close
+    bool dialog = false;  // a message box: the transcript records its answer, not open/close
 };
 
 // What a window's loop receives.

@@ -8,7 +8,9 @@
 
 namespace vandrix::ui {
 
-QColor toQColor(Colour colour) { return QColor(red(colour), green(colour), blue(colour)); }
+QColor toQColor(Colour colour) {
+    return QColor(red(colour), green(colour), blue(colour));
+}
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     if (closing) {
@@ -16,12 +18,15 @@ void FormWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    if (onCloseRequest) onCloseRequest();
+    if (onCloseRequest)
+        onCloseRequest();
 }
 
 int buttonStyle(bool pressed, bool focused) {
-    if (pressed) return 2;
-    if (focused) return 0;
+    if (pressed)
+        return 2;
+    if (focused)
+        return 0;
     return 1;
 }
 
@@ -41,7 +46,8 @@ void drawOutlinedText(QPainter& p, const QRect& rect, int flags, const QString& 
     p.setPen(outline);
     for (int d = 1; d <= reach; ++d)
         for (int dx : {-d, d})
-            for (int dy : {-d, d}) p.drawText(rect.translated(dx, dy), flags, text);
+            for (int dy : {-d, d})
+                p.drawText(rect.translated(dx, dy), flags, text);
     p.setPen(fill);
     p.drawText(rect, flags, text);
 }
@@ -97,7 +103,8 @@ void ImageButton::paintEvent(QPaintEvent* event) {
     QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(target, pixmap_);
-    if (!isEnabled()) p.fillRect(rect(), QColor(255, 255, 255, 110));
+    if (!isEnabled())
+        p.fillRect(rect(), QColor(255, 255, 255, 110));
     if (isDown()) {
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -106,12 +113,14 @@ void ImageButton::paintEvent(QPaintEvent* event) {
 
 void ImagePanel::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
-    if (onClick) onClick();
+    if (onClick)
+        onClick();
 }
 
 void ImagePanel::mouseDoubleClickEvent(QMouseEvent* event) {
     QLabel::mouseDoubleClickEvent(event);
-    if (onDoubleClick) onDoubleClick();
+    if (onDoubleClick)
+        onDoubleClick();
 }
 
 void OwnerDrawnTabBar::paintEvent(QPaintEvent*) {

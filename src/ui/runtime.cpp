@@ -32,7 +32,8 @@ namespace {
 std::optional<Key> keyOf(const QKeyEvent& e) {
     const bool keypad = e.modifiers() & Qt::KeypadModifier;
     const int k = e.key();
-    if (k >= Qt::Key_0 && k <= Qt::Key_9) return keypad ? keypadKey(k - Qt::Key_0) : digitKey(k - Qt::Key_0);
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return keypad ? keypadKey(k - Qt::Key_0) : digitKey(k - Qt::Key_0);
     switch (k) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -42,7 +43,8 @@ std::optional<Key> keyOf(const QKeyEvent& e) {
         case Qt::Key_Comma:
             return keypad ? Key::KeypadDecimal : Key::Comma;
         case Qt::Key_Plus:
-            if (keypad) return Key::KeypadAdd;
+            if (keypad)
+                return Key::KeypadAdd;
             return std::nullopt;
         case Qt::Key_Space:
             return Key::Space;
@@ -57,7 +59,8 @@ std::optional<Key> keyOf(const QKeyEvent& e) {
 
 // A scripted run has no desktop: the offscreen platform's notes about what it cannot do (raise a
 // window, find a runtime folder) say nothing about the program, so they are left out.
-void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
     if (message.startsWith("This plugin does not support") ||
         message.startsWith("QStandardPaths: XDG_RUNTIME_DIR"))
         return;
@@ -69,30 +72,35 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 // Gives each window's keyboard shortcuts the key before the focused gadget sees it, for real
 // typing and for the automation's typing alike.
 class ShortcutFilter : public QObject {
-public:
+  public:
     explicit ShortcutFilter(Runtime& runtime) : runtime_(runtime) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
         auto* widget = static_cast<QWidget*>(watched);
         Form* form = runtime_.formOfWidget(widget->window());
-        if (!form) return false;
+        if (!form)
+            return false;
         auto key = keyOf(*static_cast<QKeyEvent*>(event));
-        if (!key) return false;
+        if (!key)
+            return false;
         auto shortcut = form->shortcutFor(*key);
-        if (!shortcut) return false;
+        if (!shortcut)
+            return false;
         form->post({EventType::Shortcut, *shortcut});
         return true;
     }
 
-private:
+  private:
     Runtime& runtime_;
 };
 
 Runtime::Runtime(int& argc, char** argv, const RuntimeOptions& options) {
     if (!options.transcriptPath.empty())
-        transcriptFile_ = std::fopen(platform::toPlatformPath(options.transcriptPath).c_str(), "wb");
+        transcriptFile_ =
+            std::fopen(platform::toPlatformPath(options.transcriptPath).c_str(), "wb");
 
     if (!options.scriptPath.empty()) {
         auto text = platform::readWholeFile(options.scriptPath);
@@ -116,17 +124,18 @@ Runtime::Runtime(int& argc, char** argv, const RuntimeOptions& options) {
             std::sscanf(size, "%dx%d", &screenWidth, &screenHeight);
         screenConfig_ = platform::temporaryFolder() + "vandrix-screen-" +
                         std::to_string(platform::processId()) + ".json";
-        platform::writeWholeFile(
-            screenConfig_, "{\"screens\":[{\"name\":\"Casa\",\"x\":0,\"y\":0,\"width\":" +
-                               std::to_string(screenWidth) + ",\"height\":" +
-                               std::to_string(screenHeight) +
-                               ",\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}]}");
+        platform::writeWholeFile(screenConfig_,
+                                 "{\"screens\":[{\"name\":\"Casa\",\"x\":0,\"y\":0,\"width\":" +
+                                     std::to_string(screenWidth) +
+                                     ",\"height\":" + std::to_string(screenHeight) +
+                                     ",\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}]}");
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + screenConfig_.c_str());
         qInstallMessageHandler(quietOffscreenNotes);
         std::time_t start = std::time(nullptr);
         if (const char* fixed = std::getenv("VANDRIX_CLOCK_START")) {
             std::time_t t = platform::parseLocalTime(fixed);
-            if (t >= 0) start = t;
+            if (t >= 0)
+                start = t;
         }
         clock_ = std::make_unique<platform::ManualClock>(start);
         automation_ = std::make_unique<Automation>(*this, std::move(parse.steps));
@@ -134,19 +143,26 @@ Runtime::Runtime(int& argc, char** argv, const RuntimeOptions& options) {
         clock_ = std::make_unique<platform::SystemClock>();
     }
     app_ = std::make_unique<QApplication>(argc, argv);
-    if (!screenConfig_.empty()) platform::deleteFile(screenConfig_);
+    if (!screenConfig_.empty())
+        platform::deleteFile(screenConfig_);
     QApplication::setQuitOnLastWindowClosed(false);
     shortcutFilter_ = std::make_unique<ShortcutFilter>(*this);
     app_->installEventFilter(shortcutFilter_.get());
 }
 
 Runtime::~Runtime() {
-    if (app_) app_->removeEventFilter(shortcutFilter_.get());
-    if (transcriptFile_) std::fclose(transcriptFile_);
+    if (app_)
+        app_->removeEventFilter(shortcutFilter_.get());
+    if (transcriptFile_)
+        std::fclose(transcriptFile_);
 }
 
-int Runtime::scaledX(int v) const { return static_cast<int>(std::lround(v * scaleX)); }
-int Runtime::scaledY(int v) const { return static_cast<int>(std::lround(v * scaleY)); }
+int Runtime::scaledX(int v) const {
+    return static_cast<int>(std::lround(v * scaleX));
+}
+int Runtime::scaledY(int v) const {
+    return static_cast<int>(std::lround(v * scaleY));
+}
 
 QFont Runtime::font(const FontSpec& spec) const {
     QFont f(QString::fromStdString(spec.family));
@@ -166,13 +182,15 @@ QFont Runtime::font(const FontSpec& spec) const {
 
 Rect Runtime::workArea() const {
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return {0, 0, 800, 600};
+    if (!screen)
+        return {0, 0, 800, 600};
     QRect r = screen->availableGeometry();
     return {r.x(), r.y(), r.width(), r.height()};
 }
 
 bool Runtime::shiftHeld() const {
-    if (automation_) return scriptShift_;
+    if (automation_)
+        return scriptShift_;
     return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
 }
 
@@ -186,17 +204,20 @@ std::string Runtime::clipboardText() const {
 
 std::optional<std::string> Runtime::chooseFile(const std::string& title, const std::string& folder,
                                                const std::string& pattern) {
-    if (automation_) return automation_->answerFileDialog(title);
+    if (automation_)
+        return automation_->answerFileDialog(title);
     QString chosen = QFileDialog::getOpenFileName(nullptr, QString::fromStdString(title),
                                                   QString::fromStdString(folder),
                                                   QString::fromStdString(pattern));
-    if (chosen.isEmpty()) return std::nullopt;
+    if (chosen.isEmpty())
+        return std::nullopt;
     return chosen.toStdString();
 }
 
 void Runtime::shellOpen(const std::string& pathOrAddress) {
     transcript("shell-open " + pathOrAddress);
-    if (!automation_) platform::openWithAssociatedProgram(pathOrAddress);
+    if (!automation_)
+        platform::openWithAssociatedProgram(pathOrAddress);
 }
 
 void Runtime::noteRun(const std::string& program, const std::string& arguments) {
@@ -206,22 +227,27 @@ void Runtime::noteRun(const std::string& program, const std::string& arguments) 
 std::string Runtime::transcriptText(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
-        else out.push_back(c);
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out.push_back(c);
     }
     return out;
 }
 
 void Runtime::transcript(const std::string& line) {
-    if (!transcriptFile_) return;
+    if (!transcriptFile_)
+        return;
     std::string text = transcriptText(line) + "\n";
     std::fwrite(text.data(), 1, text.size(), transcriptFile_);
     std::fflush(transcriptFile_);
 }
 
 void Runtime::processEvents() {
-    if (app_) QApplication::processEvents(QEventLoop::AllEvents);
+    if (app_)
+        QApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void Runtime::pause(int ms) {
@@ -240,18 +266,21 @@ void Runtime::pause(int ms) {
 void Runtime::systemMessage(const std::string& text, const std::string& title) {
     std::cerr << title << ": " << text << "\n";
     transcript("message " + title + " | " + text + " | 0");
-    if (!automation_ && app_) QMessageBox::critical(nullptr, QString::fromStdString(title),
-                                                    QString::fromStdString(text));
+    if (!automation_ && app_)
+        QMessageBox::critical(nullptr, QString::fromStdString(title), QString::fromStdString(text));
 }
 
 void Runtime::exitProcess(int status) {
-    if (transcriptFile_) std::fflush(transcriptFile_);
+    if (transcriptFile_)
+        std::fflush(transcriptFile_);
     std::fflush(stdout);
     std::fflush(stderr);
     ::_exit(status);
 }
 
-void Runtime::registerForm(Form* form) { forms_.push_back(form); }
+void Runtime::registerForm(Form* form) {
+    forms_.push_back(form);
+}
 
 void Runtime::unregisterForm(Form* form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
@@ -259,7 +288,8 @@ void Runtime::unregisterForm(Form* form) {
 
 Form* Runtime::formOfWidget(QWidget* widget) const {
     for (Form* f : forms_)
-        if (f->window() == widget) return f;
+        if (f->window() == widget)
+            return f;
     return nullptr;
 }
 

@@ -33,7 +33,7 @@ struct RuntimeOptions {
 };
 
 class Runtime {
-public:
+  public:
     Runtime(int& argc, char** argv, const RuntimeOptions& options);
     ~Runtime();
     Runtime(const Runtime&) = delete;
@@ -106,7 +106,7 @@ public:
     // Called by the automation for a "key Shift" step and by the wait that follows.
     void setScriptShift(bool held) { scriptShift_ = held; }
 
-private:
+  private:
     friend class DimLayer;
     int dimDepth_ = 0;
     QWidget* dimWidget_ = nullptr;

@@ -19,12 +19,12 @@ namespace vandrix::ui {
 // The top-level window of a form. Its close box raises the form's close event; whether the
 // window really closes is for the window's loop to decide.
 class FormWindow : public QWidget {
-public:
+  public:
     explicit FormWindow(QWidget* parent, Qt::WindowFlags flags) : QWidget(parent, flags) {}
     std::function<void()> onCloseRequest;
     bool closing = false;  // set by the form when it really goes away
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 };
 
@@ -32,14 +32,14 @@ protected:
 // the button's state, a centred word-wrapped caption from a quarter of the height, and an
 // outlined caption when disabled.
 class OwnerDrawnButton : public QPushButton {
-public:
+  public:
     OwnerDrawnButton(const ColourScheme& colours, std::string key, QWidget* parent)
         : QPushButton(parent), colours_(colours), key_(std::move(key)) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const ColourScheme& colours_;
     std::string key_;
 };
@@ -50,27 +50,27 @@ int buttonStyle(bool pressed, bool focused);
 
 // A button that shows an image scaled to its size.
 class ImageButton : public QPushButton {
-public:
+  public:
     using QPushButton::QPushButton;
     void setImage(const QPixmap& pixmap) {
         pixmap_ = pixmap;
         update();
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QPixmap pixmap_;
 };
 
 // An image panel that reports clicks and double clicks.
 class ImagePanel : public QLabel {
-public:
+  public:
     using QLabel::QLabel;
     std::function<void()> onClick, onDoubleClick;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
@@ -78,25 +78,25 @@ protected:
 // Tabs drawn by the program: the selected tab framed with a rounded rectangle and its title in
 // the text colour, the others with an outlined title, all on the window colour.
 class OwnerDrawnTabBar : public QTabBar {
-public:
+  public:
     OwnerDrawnTabBar(const ColourScheme& colours, QWidget* parent)
         : QTabBar(parent), colours_(colours) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const ColourScheme& colours_;
 };
 
 class OwnerDrawnTabWidget : public QTabWidget {
-public:
+  public:
     OwnerDrawnTabWidget(const ColourScheme& colours, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const ColourScheme& colours_;
 };
 

@@ -73,8 +73,8 @@ TEST(ReceiptStorage, PricesAsPlainNumbersAndTheDiscountAsItsAmount) {
     sale::ReceiptGrid grid;
     grid.append(line("A", 2, 12.50, "1"));
     grid.append(line("B", 1, 75.00, "1"));
-    grid.append({"DISCOUNT", "BUC", sale::quantityCell(1), sale::discountCell(10), "-1", "D", "1",
-                 "0"});
+    grid.append(
+        {"DISCOUNT", "BUC", sale::quantityCell(1), sale::discountCell(10), "-1", "D", "1", "0"});
     EXPECT_EQ(storedPrices(grid), (std::vector<std::string>{"12.5", "75", "-10.00"}));
 }
 
@@ -83,8 +83,8 @@ TEST(ReceiptStorage, VatAndGrossSumsPerGroup) {
     sale::ReceiptGrid grid;
     grid.append(line("A", 3, 10.00, "1"));
     grid.append(line("B", 1, 109.00, "2"));
-    grid.append(line("C", 1, 5.00, "0"));      // "0" counts in group 5
-    grid.append(line("D", 1, 7.00, "X"));      // a group that is none of them counts nowhere
+    grid.append(line("C", 1, 5.00, "0"));  // "0" counts in group 5
+    grid.append(line("D", 1, 7.00, "X"));  // a group that is none of them counts nowhere
     grid.append({"DISCOUNT", "BUC", "  1.000", "% 10.00", "-1", "D", "1", "0"});
     VatSums sums = vatSums(grid, rates);
     EXPECT_EQ(sums.gross[1], "30.00");
@@ -111,12 +111,14 @@ TEST(ReceiptStorage, AReceiptIsStoredWholeOrNotAtAll) {
     ASSERT_TRUE(stored.stored);
     EXPECT_EQ(stored.receiptId, 2);
     EXPECT_EQ(stored.receiptNumber, 1);
-    EXPECT_EQ(db->scalarText("select valbon||'/'||incasatbon||'/'||numerar||'/'||cui from bon where id=2"),
+    EXPECT_EQ(db->scalarText(
+                  "select valbon||'/'||incasatbon||'/'||numerar||'/'||cui from bon where id=2"),
               "30.0/30.0/30.0/RO123");
     EXPECT_EQ(db->scalarInteger("select count(*) from spbon where idbon='2'"), 2);
 
     // The receipt row is refused after its lines went in: none of its lines may stay.
-    ASSERT_TRUE(db->exec("CREATE TRIGGER refuse BEFORE INSERT ON bon BEGIN SELECT RAISE(ABORT, 'full'); END;"));
+    ASSERT_TRUE(db->exec(
+        "CREATE TRIGGER refuse BEFORE INSERT ON bon BEGIN SELECT RAISE(ABORT, 'full'); END;"));
     StoredReceipt failed = storeReceipt(*db, receipt);
     EXPECT_FALSE(failed.stored);
     EXPECT_EQ(db->scalarInteger("select count(*) from bon"), 2);
@@ -130,8 +132,8 @@ TEST(ReceiptStorage, DiscountLineLowersTheStoredValue) {
     auto db = store::Database::open("baza.db");
     sale::ReceiptGrid grid;
     grid.append(line("A", 1, 100.00, "1"));
-    grid.append({"DISCOUNT", "BUC", sale::quantityCell(1), sale::discountCell(10), "-1", "D", "1",
-                 "0"});
+    grid.append(
+        {"DISCOUNT", "BUC", sale::quantityCell(1), sale::discountCell(10), "-1", "D", "1", "0"});
     ReceiptToStore receipt{&grid, 90.0, {0, 90, 0, 0, 0}, "  90.00", "", 2, "POS01", 0};
     ASSERT_TRUE(storeReceipt(*db, receipt).stored);
     EXPECT_EQ(db->scalarText("select pret from spbon where idbon='2' and idart='-1'"), "-10.0");
@@ -147,7 +149,8 @@ TEST(ReceiptStorage, TipReceiptStoresItsValueAsCash) {
     grid.append({"BACSIS", "BUC", "      1", "   5.00", "0", "0", "1", "1"});
     ReceiptToStore tip{&grid, 0, {}, "", "", 2, "POS01", 0};
     ASSERT_TRUE(storeTipReceipt(*db, tip, true).stored);
-    EXPECT_EQ(db->scalarText("select nrbon||'/'||valbon||'/'||numerar||'/'||card||'/'||incasatbon from bon where id=2"),
+    EXPECT_EQ(db->scalarText("select nrbon||'/'||valbon||'/'||numerar||'/'||card||'/'||incasatbon "
+                             "from bon where id=2"),
               "1/5.0/5.0/0.0/0.0");
     ASSERT_TRUE(storeTipReceipt(*db, tip, false).stored);
     EXPECT_EQ(db->scalarText("select nrbon from bon where id=3"), "0");

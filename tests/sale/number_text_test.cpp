@@ -17,12 +17,14 @@ TEST(NumberText, FormatsFromSinglePrecision) {
         const char* text;
     };
     const Case cases[] = {
-        {1.5, 2, "1.50"},     {2.5, 3, "2.500"},     {0.125, 2, "0.12"},  // float 0.125 is exact
+        {1.5, 2, "1.50"},        {2.5, 3, "2.500"},
+        {0.125, 2, "0.12"},  // float 0.125 is exact
         {2.675, 2, "2.67"},  // single precision keeps 2.67499995
-        {-0.001, 2, "0.00"}, {16777217, 2, "16777216.00"},
+        {-0.001, 2, "0.00"},     {16777217, 2, "16777216.00"},
         {36.75 * 2, 2, "73.50"},
     };
-    for (const auto& c : cases) EXPECT_EQ(formatFixed(c.value, c.decimals), c.text) << c.value;
+    for (const auto& c : cases)
+        EXPECT_EQ(formatFixed(c.value, c.decimals), c.text) << c.value;
 }
 
 TEST(NumberText, PointWhateverTheLocale) {

@@ -107,14 +107,15 @@ TEST(Login, PasswordIsComparedAsAnInteger) {
                            "close\n"
                            "click DA\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
-    EXPECT_TRUE(run.transcriptHas(
-        "input Parola | Introduceti parola pentru logare:\\r\\n\\r\\n | Ok|0"));
+    EXPECT_TRUE(
+        run.transcriptHas("input Parola | Introduceti parola pentru logare:\\r\\n\\r\\n | Ok|0"));
     EXPECT_TRUE(run.transcriptHas(
         "input Parola | Introduceti parola pentru logare:\\r\\n\\r\\n | Ok|05193"));
 
-    auto first = runScenario(folder.path(), "set input | 12\nclick OK\n"
-                                            "expect-title Utilizator: Ana / v3.0.60.286\n"
-                                            "close\nclick DA\n");
+    auto first = runScenario(folder.path(),
+                             "set input | 12\nclick OK\n"
+                             "expect-title Utilizator: Ana / v3.0.60.286\n"
+                             "close\nclick DA\n");
     EXPECT_EQ(first.exitStatus, 0) << first.output;
 
     // Closing the prompt asks "Inchidem?"; DA ends the program there.

@@ -16,7 +16,7 @@ using testing::readFileBytes;
 using testing::runScenario;
 
 class DayEndScenario : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(runScenario(folder.path(), "click DA\nclose\nclick DA\n").exitStatus, 0);
         db = store::Database::open((folder / "baza.db").string());
@@ -95,33 +95,37 @@ TEST_F(DayEndScenario, ZAnsweredNoAndXChangeNoPeriod) {
 
 TEST_F(DayEndScenario, WithoutFiscalModeNoRequestAndNoZ) {
     setSetting("Fiscal=1", "Fiscal=0");
-    auto r = run("click Rapoarte\nexpect-state Raport Z | disabled\nclick Raport X\nclick DA\nclose\n");
+    auto r =
+        run("click Rapoarte\nexpect-state Raport Z | disabled\nclick Raport X\nclick DA\nclose\n");
     ASSERT_EQ(r.exitStatus, 0) << r.output;
     EXPECT_TRUE(filesIn(folder / "Bonuri", "BonRaport.*").empty());
 }
 
 TEST_F(DayEndScenario, CashInAndOutReachTheDriver) {
-    auto r = run("click Rapoarte\nclick Sume Introduse\nexpect label | Sume Introduse\n"
-                 "click 5\nclick 0\nclick E N T E R\n"
-                 "click Sume Scoase\nset amount | 12.5\nkey Enter\n"
-                 "click Sume Introduse\nclick 7\nclose\n"
-                 "close\n");
+    auto r =
+        run("click Rapoarte\nclick Sume Introduse\nexpect label | Sume Introduse\n"
+            "click 5\nclick 0\nclick E N T E R\n"
+            "click Sume Scoase\nset amount | 12.5\nkey Enter\n"
+            "click Sume Introduse\nclick 7\nclose\n"
+            "close\n");
     ASSERT_EQ(r.exitStatus, 0) << r.output;
     auto files = filesIn(folder / "Bonuri", "BONPOS01-2026121009[0-9]{4}\\.TXT");
     ASSERT_EQ(files.size(), 2u) << r.output;
     std::vector<std::string> contents;
-    for (const auto& f : files) contents.push_back(readFileBytes(folder / "Bonuri" / f));
+    for (const auto& f : files)
+        contents.push_back(readFileBytes(folder / "Bonuri" / f));
     std::sort(contents.begin(), contents.end());
     EXPECT_EQ(contents, (std::vector<std::string>{"+|50\r\n", "-|12.5\r\n"}));
 }
 
 TEST_F(DayEndScenario, DatecsFolderTakesRequestsAndCashInItsSyntax) {
     fs::create_directories(folder / "Datecs");
-    testing::writeFileBytes(folder / "CaleBonuri.ini",
-                            readFileBytes(folder / "CaleBonuri.ini") + "DATECS=" +
-                                folder.path().string() + "/Datecs/\r\n");
-    auto r = run("click Rapoarte\nclick Raport Z\nclick NU\n"
-                 "click Sume Introduse\nclick 5\nclick E N T E R\nclose\n");
+    testing::writeFileBytes(folder / "CaleBonuri.ini", readFileBytes(folder / "CaleBonuri.ini") +
+                                                           "DATECS=" + folder.path().string() +
+                                                           "/Datecs/\r\n");
+    auto r =
+        run("click Rapoarte\nclick Raport Z\nclick NU\n"
+            "click Sume Introduse\nclick 5\nclick E N T E R\nclose\n");
     ASSERT_EQ(r.exitStatus, 0) << r.output;
     EXPECT_EQ(readFileBytes(folder / "Datecs" / "BonRaportX-0002-POS01.inp"),
               "Z,1,______,_,__;1;\r\n");
@@ -146,7 +150,9 @@ TEST_F(DayEndScenario, ReportsAreWrittenAndShown) {
     EXPECT_TRUE(r.transcriptHas("message OK | Raport Stoc Zi | 0"));
     auto lines = testing::fileLines(folder / "rapoarte" / sales[0]);
     ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "eod,data,Bon,codbar,Articol,um,cantitate,pretart,pretvanz,cant*pretvanz,cotatva,cui,pos");
+    EXPECT_EQ(
+        lines[0],
+        "eod,data,Bon,codbar,Articol,um,cantitate,pretart,pretvanz,cant*pretvanz,cotatva,cui,pos");
     EXPECT_EQ(lines.back(), ",,,,,,,,Total,41.25");
     EXPECT_EQ(filesIn(folder / "rapoarte", ".*-StocLaZI\\.csv").size(), 1u);
     EXPECT_EQ(filesIn(folder / "rapoarte", ".*-modificarepret(bon|admin)\\.csv").size(), 2u);

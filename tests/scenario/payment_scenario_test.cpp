@@ -14,7 +14,7 @@ using testing::readFileBytes;
 using testing::runScenario;
 
 class PaymentScenario : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(runScenario(folder.path(), "click DA\nclose\nclick DA\n").exitStatus, 0);
         fs::create_directories(folder / "Note");
@@ -54,8 +54,9 @@ protected:
 TEST_F(PaymentScenario, CashWithChangeReachesTheDriverByteForByte) {
     fs::create_directories(folder / "Datecs");
     addSetting("DATECS=" + folder.path().string() + "/Datecs/");
-    auto run = sell("type 2\nclick X\ntype 111\nkey Enter\ntype 100\nclick pay1\nclick DA\n"
-                    "expect-rows grid | 0\nexpect total |    0.00\n");
+    auto run = sell(
+        "type 2\nclick X\ntype 111\nkey Enter\ntype 100\nclick pay1\nclick DA\n"
+        "expect-rows grid | 0\nexpect total |    0.00\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
 
     const std::string name = "BonCMP-000000002-POS01.txt";
@@ -78,14 +79,15 @@ TEST_F(PaymentScenario, CashWithChangeReachesTheDriverByteForByte) {
 }
 
 TEST_F(PaymentScenario, SplitPaymentCardThenCash) {
-    auto run = sell("type 2\nclick X\ntype 111\nkey Enter\n"
-                    "type 50\nclick pay2\nclick DA\n"
-                    "expect-title Incasare\n"
-                    "expect-row payments | 0 |   50.00 | CARD | 2\n"
-                    "expect remaining |   23.50\nexpect paid |   50.00\n"
-                    "click 3\nclick 0\nclick pay1\n"
-                    "expect-title Utilizator: Operator / v3.0.60.286\n"
-                    "expect-rows grid | 0\n");
+    auto run = sell(
+        "type 2\nclick X\ntype 111\nkey Enter\n"
+        "type 50\nclick pay2\nclick DA\n"
+        "expect-title Incasare\n"
+        "expect-row payments | 0 |   50.00 | CARD | 2\n"
+        "expect remaining |   23.50\nexpect paid |   50.00\n"
+        "click 3\nclick 0\nclick pay1\n"
+        "expect-title Utilizator: Operator / v3.0.60.286\n"
+        "expect-rows grid | 0\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_EQ(receiptColumn("card", 2), "50.0");
     EXPECT_EQ(receiptColumn("numerar", 2), "30.0");
@@ -100,13 +102,14 @@ TEST_F(PaymentScenario, SplitPaymentCardThenCash) {
 }
 
 TEST_F(PaymentScenario, RefusedAndCancelledPaymentsChangeNothing) {
-    auto run = sell("type 2\nclick X\ntype 111\nkey Enter\n"
-                    // card 80 on 73.50
-                    "type 80\nclick pay2\nclick DA\nexpect-title Eroare\nclick OK\n"
-                    "expect total |   73.50\nexpect entry |\n"
-                    // a partial card payment, then the split window cancelled
-                    "type 20\nclick pay2\nclick DA\nclick Anuleaza\nclick OK\n"
-                    "expect total |   73.50\nexpect-rows grid | 1\n");
+    auto run = sell(
+        "type 2\nclick X\ntype 111\nkey Enter\n"
+        // card 80 on 73.50
+        "type 80\nclick pay2\nclick DA\nexpect-title Eroare\nclick OK\n"
+        "expect total |   73.50\nexpect entry |\n"
+        // a partial card payment, then the split window cancelled
+        "type 20\nclick pay2\nclick DA\nclick Anuleaza\nclick OK\n"
+        "expect total |   73.50\nexpect-rows grid | 1\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_TRUE(run.transcriptHas("message Eroare | Suma nepermisa | 0"));
     EXPECT_TRUE(run.transcriptHas("message Eroare | Plati Anulate | 0"));
@@ -115,8 +118,9 @@ TEST_F(PaymentScenario, RefusedAndCancelledPaymentsChangeNothing) {
 }
 
 TEST_F(PaymentScenario, VatAndGrossSumsPerGroup) {
-    auto run = sell("type 3\nclick X\ntype 222\nkey Enter\ntype 333\nkey Enter\n"
-                    "type 444\nkey Enter\nclick pay1\nclick DA\n");
+    auto run = sell(
+        "type 3\nclick X\ntype 222\nkey Enter\ntype 333\nkey Enter\n"
+        "type 444\nkey Enter\nclick pay1\nclick DA\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_EQ(receiptColumn("brut1", 2), "30.0");
     EXPECT_EQ(receiptColumn("tva1", 2), "4.79");
@@ -124,12 +128,14 @@ TEST_F(PaymentScenario, VatAndGrossSumsPerGroup) {
     EXPECT_EQ(receiptColumn("tva2", 2), "9.0");
     EXPECT_EQ(receiptColumn("brut5", 2), "5.0");  // VAT group "0" counts in group 5
     EXPECT_EQ(receiptColumn("tva5", 2), "0.0");
-    EXPECT_EQ(receiptColumn("brut3", 2), "");     // a group without a line stays empty
+    EXPECT_EQ(receiptColumn("brut3", 2), "");  // a group without a line stays empty
 }
 
 TEST_F(PaymentScenario, ReceiptNumbersRestartInANewPeriod) {
     ASSERT_EQ(sell("type 111\nkey Enter\nclick pay1\nclick DA\n"
-                   "type 111\nkey Enter\nclick pay1\nclick DA\n").exitStatus, 0);
+                   "type 111\nkey Enter\nclick pay1\nclick DA\n")
+                  .exitStatus,
+              0);
     EXPECT_EQ(receiptColumn("nrbon", 3), "2");
     ASSERT_TRUE(db->exec("update eod set z=0, data='2026-12-10 20:00:00' where id=2"));
     ASSERT_TRUE(db->exec("insert into eod (id) values (3)"));
@@ -143,7 +149,9 @@ TEST_F(PaymentScenario, RomanianLettersTravelInBothEncodings) {
     ASSERT_EQ(sell("type 555\nkey Enter\nclick pay1\nclick DA\n").exitStatus, 0);
     // Windows-1250: Ş (cedilla) 0xAA, Î 0xCE in the driver's ANSI record.
     EXPECT_EQ(readFileBytes(folder / "Bonuri" / "BonCMP-000000002-POS01.txt"),
-              "V|\xAA" "OSETE \xCE" "NALTE~PER|1|12.50|1.000|0|0|1\r\nP|0|12.50\r\n");
+              "V|\xAA"
+              "OSETE \xCE"
+              "NALTE~PER|1|12.50|1.000|0|0|1\r\nP|0|12.50\r\n");
     EXPECT_EQ(db->scalarText("select nume from articol where id=5"), "ȘOSETE ÎNALTE");
 }
 
@@ -158,8 +166,9 @@ TEST_F(PaymentScenario, ShiftPaysCashAtOnceAndNeverAnEmptyReceipt) {
 
 TEST_F(PaymentScenario, AReceiptThatCannotReachThePrinterIsNotLost) {
     fs::remove_all(folder / "Bonuri");
-    auto run = sell("type 111\nkey Enter\nclick pay1\nclick DA\n"
-                    "expect-title Eroare\nclick OK\nexpect-rows grid | 0\n");
+    auto run = sell(
+        "type 111\nkey Enter\nclick pay1\nclick DA\n"
+        "expect-title Eroare\nclick OK\nexpect-rows grid | 0\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_EQ(receiptColumn("numerar", 2), "36.75");
     EXPECT_TRUE(fs::exists(folder / "BonCMP-000000002-POS01.txt"));  // left in the temporary folder

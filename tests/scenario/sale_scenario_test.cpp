@@ -14,7 +14,7 @@ using testing::runScenario;
 // A shop that has started once, with three articles: "111" APA PLATA 1.50, "222" PAINE 0.99
 // and "333" MERE at 36.75 without a group.
 class SaleScenario : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(runScenario(folder.path(), "click DA\nclose\nclick DA\n").exitStatus, 0);
         auto db = store::Database::open((folder / "baza.db").string());
@@ -84,7 +84,9 @@ TEST_F(SaleScenario, MergingAddsToTheExistingLine) {
 
 TEST_F(SaleScenario, NotAVatPayerSellsInGroupFive) {
     testing::writeFileBytes(folder / "platitortva.vandrix", "1\r\n");
-    auto run = sell("type 111\nkey Enter\nexpect-row grid | 0 | APA PLATA | BUC |   1.000 |    1.50 | 1 | 111 | 5\n");
+    auto run = sell(
+        "type 111\nkey Enter\nexpect-row grid | 0 | APA PLATA | BUC |   1.000 |    1.50 | 1 | 111 "
+        "| 5\n");
     EXPECT_EQ(run.exitStatus, 0) << run.output;
 }
 
@@ -111,8 +113,9 @@ TEST_F(SaleScenario, EntryErrorsAndWhatTheyLeave) {
 }
 
 TEST_F(SaleScenario, AccessCodesAddNothing) {
-    auto run = sell("type 482916730541\nkey Enter\ntype 02064917385520\nkey Enter\n"
-                    "expect-rows grid | 0\nexpect entry |\n");
+    auto run = sell(
+        "type 482916730541\nkey Enter\ntype 02064917385520\nkey Enter\n"
+        "expect-rows grid | 0\nexpect entry |\n");
     EXPECT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_EQ(run.transcript.size(), 6u);  // no message but the closing ones
 }
@@ -130,7 +133,8 @@ TEST_F(SaleScenario, PaymentQuestionsNameTheAmount) {
         "message Atentionare | Atentie !!!\\r\\n\\r\\nTranzactie cu CASH\\r\\n\\r\\nSunteti Sigur "
         "ca incasati CASH?\\r\\n\\r\\nValoare Incasare : 1.00 x 20.00 = 20.00 | 7";
     const std::string credit =
-        "message Atentionare | Atentie !!!\\r\\n\\r\\nTranzactie pe CREDIT\\r\\n\\r\\nSunteti Sigur "
+        "message Atentionare | Atentie !!!\\r\\n\\r\\nTranzactie pe CREDIT\\r\\n\\r\\nSunteti "
+        "Sigur "
         "ca incasati cu CREDIT?\\r\\n\\r\\nValoare Incasare : 20.00 x 1.00 = 20.00 | 7";
     EXPECT_TRUE(run.transcriptHas(cash));
     EXPECT_TRUE(run.transcriptHas(credit));
@@ -155,7 +159,8 @@ TEST_F(SaleScenario, ArrowsMoveTheSelection) {
 TEST_F(SaleScenario, TickerAndLogoLink) {
     testing::writeFileBytes(folder / "text.txt", "OFERTA\r\n");
     testing::writeFileBytes(folder / "logolink.txt", "magazin.example.ro\r\n");
-    testing::writeFileBytes(folder / "logo.bmp", testing::readFileBytes(folder / "Data/arrow-up-icon.png"));
+    testing::writeFileBytes(folder / "logo.bmp",
+                            testing::readFileBytes(folder / "Data/arrow-up-icon.png"));
     auto run = sell("expect-state logo | shown\nclick logo\nwait 150\n");
     EXPECT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_TRUE(run.transcriptHas("shell-open https://magazin.example.ro"));

@@ -22,7 +22,9 @@ using testing::runScenario;
 constexpr const char* kStartAndClose = "click DA\nclose\nclick DA\n";
 constexpr const char* kCloseOnly = "close\nclick DA\n";
 
-std::string base(const testing::TempFolder& folder) { return folder.path().string() + "/"; }
+std::string base(const testing::TempFolder& folder) {
+    return folder.path().string() + "/";
+}
 
 // Every file under the folder (but the database) with its bytes.
 std::map<std::string, std::string> snapshot(const fs::path& folder) {
@@ -55,14 +57,15 @@ TEST(FirstStart, LaysOutTheWorkingFolder) {
     ASSERT_TRUE(fs::exists(folder / "fixzrapoarte"));
     EXPECT_EQ(fs::file_size(folder / "fixzrapoarte"), 0u);
 
-    for (const char* dir : {"Data", "dll", "dll/32bit", "dll/64bit", "rapoarte", "import",
-                            "Bonuri", "Datecs", "Palette"})
+    for (const char* dir : {"Data", "dll", "dll/32bit", "dll/64bit", "rapoarte", "import", "Bonuri",
+                            "Datecs", "Palette"})
         EXPECT_TRUE(fs::is_directory(folder / dir)) << dir;
     int palettes = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder / "Palette")) ++palettes;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder / "Palette"))
+        ++palettes;
     EXPECT_EQ(palettes, 8);
-    for (const char* icon : {"Data/arrow-up-icon.png", "Data/arrow-down-icon.png",
-                             "Data/arrow-left-icon.png"})
+    for (const char* icon :
+         {"Data/arrow-up-icon.png", "Data/arrow-down-icon.png", "Data/arrow-left-icon.png"})
         EXPECT_EQ(readFileBytes(folder / icon).substr(1, 3), "PNG") << icon;
     EXPECT_GT(fs::file_size(folder / "cacert.pem"), 1000u);
 
@@ -72,8 +75,8 @@ TEST(FirstStart, LaysOutTheWorkingFolder) {
     EXPECT_EQ(db->scalarInteger("select count(*) from articol"), 5);
     EXPECT_EQ(db->scalarText("select denumire from partener where id=-1"), "ANAF");
 
-    EXPECT_TRUE(run.transcriptHas(
-        "message Atentie | Firma este Platitoare de TVA?\\r\\n\\r\\n | 6"));
+    EXPECT_TRUE(
+        run.transcriptHas("message Atentie | Firma este Platitoare de TVA?\\r\\n\\r\\n | 6"));
     EXPECT_TRUE(run.transcriptHas("message Inchidem | Inchidem? | 6"));
     EXPECT_TRUE(run.transcriptHas(
         "message Sincronizare | Sincronizare Baza Date / Echipamente\\r\\n\\r\\n | 0"));
@@ -93,8 +96,8 @@ TEST(FirstStart, EnterPressesTheFocusedButton) {
     auto run = runScenario(folder.path(), "key Tab\nkey Enter\nclose\nclick DA\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_EQ(readFileBytes(folder / "platitortva.vandrix"), "1\r\n");
-    EXPECT_TRUE(run.transcriptHas(
-        "message Atentie | Firma este Platitoare de TVA?\\r\\n\\r\\n | 7"));
+    EXPECT_TRUE(
+        run.transcriptHas("message Atentie | Firma este Platitoare de TVA?\\r\\n\\r\\n | 7"));
 }
 
 TEST(LaterStart, AsksNothingAndChangesNothing) {
@@ -103,8 +106,8 @@ TEST(LaterStart, AsksNothingAndChangesNothing) {
     auto before = snapshot(folder.path());
     auto second = runScenario(folder.path(), kCloseOnly);
     ASSERT_EQ(second.exitStatus, 0) << second.output;
-    EXPECT_FALSE(second.transcriptHas(
-        "message Atentie | Firma este Platitoare de TVA?\\r\\n\\r\\n | 6"));
+    EXPECT_FALSE(
+        second.transcriptHas("message Atentie | Firma este Platitoare de TVA?\\r\\n\\r\\n | 6"));
     EXPECT_EQ(snapshot(folder.path()), before);
 
     auto db = store::Database::open((folder / "baza.db").string());
@@ -139,9 +142,9 @@ TEST(LaterStart, ZiniOpensItsPeriodAndIsRemovedFromTheSettings) {
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     auto db = store::Database::open((folder / "baza.db").string());
     EXPECT_EQ(db->scalarInteger("Select max(id) from eod where data is null;"), 5);
-    EXPECT_EQ(fileLines(folder / "CaleBonuri.ini"),
-              (std::vector<std::string>{"ServerDir=" + base(folder) + "Bonuri/",
-                                        "param3=482916730541"}));
+    EXPECT_EQ(
+        fileLines(folder / "CaleBonuri.ini"),
+        (std::vector<std::string>{"ServerDir=" + base(folder) + "Bonuri/", "param3=482916730541"}));
 
     // The next start finds period 5 open and opens nothing more.
     ASSERT_EQ(runScenario(folder.path(), kCloseOnly).exitStatus, 0);
@@ -157,8 +160,10 @@ TEST(SingleInstance, SecondStartUnderTheSameUserIsRefused) {
         std::string saved = previous ? previous : "";
         ::setenv("TMPDIR", folder.path().c_str(), 1);
         auto lock = platform::InstanceLock::acquire(platform::userName());
-        if (previous) ::setenv("TMPDIR", saved.c_str(), 1);
-        else ::unsetenv("TMPDIR");
+        if (previous)
+            ::setenv("TMPDIR", saved.c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
         ASSERT_TRUE(lock);
         auto refused = run();
         EXPECT_EQ(refused.exitStatus, 1);
@@ -178,8 +183,9 @@ TEST(UpdateSwap, ADifferentUpdateIsSwappedIn) {
     EXPECT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_TRUE(run.transcriptHas("run sh update.sh"));
     std::string script = readFileBytes(folder / "update.sh");
-    EXPECT_NE(script.find("mv 'vandrixupdate.dat' '" + fs::canonical(VANDRIX_EXECUTABLE).string() + "'"),
-              std::string::npos)
+    EXPECT_NE(
+        script.find("mv 'vandrixupdate.dat' '" + fs::canonical(VANDRIX_EXECUTABLE).string() + "'"),
+        std::string::npos)
         << script;
     // The program ended for the swap before it built a window or a database.
     EXPECT_FALSE(fs::exists(folder / "baza.db"));

@@ -8,7 +8,7 @@
 namespace vandrix::testing {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -17,17 +17,17 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // Makes a folder the current working folder for its lifetime and restores the previous one.
 class ScopedWorkingFolder {
-public:
+  public:
     explicit ScopedWorkingFolder(const std::filesystem::path& folder);
     ~ScopedWorkingFolder();
 
-private:
+  private:
     std::filesystem::path previous_;
 };
 

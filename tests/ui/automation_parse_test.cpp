@@ -21,11 +21,13 @@ TEST(ScriptArguments, SpacesBesideTheBarBelongToTheSeparator) {
         {"a||b", {"a", "", "b"}},
         {"solo", {"solo"}},
     };
-    for (const auto& c : cases) EXPECT_EQ(splitArguments(c.text), c.args) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(splitArguments(c.text), c.args) << c.text;
 }
 
 TEST(ScriptParse, SkipsBlankAndCommentLinesAndKeepsLineNumbers) {
-    ScriptParse parse = parseScript("# start\n\n   \nclick DA\r\ntype  two spaces\nexpect qty | 1.000\nclose\n");
+    ScriptParse parse =
+        parseScript("# start\n\n   \nclick DA\r\ntype  two spaces\nexpect qty | 1.000\nclose\n");
     ASSERT_EQ(parse.errorLine, 0) << parse.error;
     ASSERT_EQ(parse.steps.size(), 4u);
     EXPECT_EQ(parse.steps[0].line, 4);
@@ -41,11 +43,17 @@ TEST(ScriptParse, RejectsLinesThatAreNotSteps) {
         int line;
     };
     const Case cases[] = {
-        {"click DA\nfly away\n", 2},      {"expect qty\n", 1},      {"select grid | 1 | 2\n", 1},
-        {"key Hyper\n", 1},               {"wait soon\n", 1},       {"close now\n", 1},
-        {"click\n", 1},                   {"expect-row grid\n", 1},
+        {"click DA\nfly away\n", 2},
+        {"expect qty\n", 1},
+        {"select grid | 1 | 2\n", 1},
+        {"key Hyper\n", 1},
+        {"wait soon\n", 1},
+        {"close now\n", 1},
+        {"click\n", 1},
+        {"expect-row grid\n", 1},
     };
-    for (const auto& c : cases) EXPECT_EQ(parseScript(c.script).errorLine, c.line) << c.script;
+    for (const auto& c : cases)
+        EXPECT_EQ(parseScript(c.script).errorLine, c.line) << c.script;
 }
 
 TEST(Captions, LineBreaksReadAsOneSpace) {

@@ -24,7 +24,8 @@ QImage render(QWidget& widget) {
 int countColour(const QImage& image, QColor colour) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == colour;
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == colour;
     return n;
 }
 
@@ -107,7 +108,8 @@ TEST(OwnerDrawnButton, DisabledCaptionIsOutlined) {
     EXPECT_GT(outlineInk, enabledInk);
     // The caption starts a quarter of the height down: nothing of it above that line.
     for (int y = 3; y < 60 / 4 - 2; ++y)
-        for (int x = 3; x < 117; ++x) ASSERT_NE(disabled.pixelColor(x, y), text) << x << "," << y;
+        for (int x = 3; x < 117; ++x)
+            ASSERT_NE(disabled.pixelColor(x, y), text) << x << "," << y;
 }
 
 }  // namespace

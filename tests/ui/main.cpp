@@ -11,7 +11,9 @@ namespace vandrix::testing {
 namespace {
 ui::Runtime* runtime = nullptr;
 }
-ui::Runtime& testRuntime() { return *runtime; }
+ui::Runtime& testRuntime() {
+    return *runtime;
+}
 }  // namespace vandrix::testing
 
 int main(int argc, char** argv) {

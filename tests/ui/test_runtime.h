@@ -17,13 +17,14 @@ ui::Runtime& testRuntime();
 
 // Dialogs that record what was asked and answer from a list (OK when it runs out).
 class ScriptedDialogs final : public shell::Dialogs {
-public:
+  public:
     std::deque<int> answers;
     std::vector<std::string> asked;  // "title | text"
 
     int message(const std::string& text, const std::string& title, int) override {
         asked.push_back(title + " | " + text);
-        if (answers.empty()) return shell::kResultOk;
+        if (answers.empty())
+            return shell::kResultOk;
         int a = answers.front();
         answers.pop_front();
         return a;

@@ -20,7 +20,8 @@ TEST(Ticker, ShortTextIsPaddedToTheWindowAndDoubled) {
 
 TEST(Ticker, ReturnsToTheStartAfterHalfTheText) {
     Ticker ticker({"ABCDEF"}, 1.0);
-    for (int i = 0; i < 280; ++i) ticker.step();
+    for (int i = 0; i < 280; ++i)
+        ticker.step();
     EXPECT_EQ(ticker.position(), 281);
     ticker.step();
     EXPECT_EQ(ticker.position(), 1);

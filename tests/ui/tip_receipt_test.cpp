@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class TipReceipt : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         store::Database2020("baza.db");
         app.db = store::Database::open("baza.db");
@@ -27,7 +27,8 @@ protected:
 
     int files() {
         int n = 0;
-        for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder / "Bonuri")) ++n;
+        for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder / "Bonuri"))
+            ++n;
         return n;
     }
 
@@ -43,8 +44,9 @@ TEST_F(TipReceipt, WithAnAmountItIsStoredAndSent) {
     std::string total = "   5.00";
     fiscal::writeTipReceipt(app, grid, total);
     EXPECT_TRUE(dialogs.asked.empty());
-    EXPECT_EQ(app.db->scalarText("select nrbon||'/'||valbon||'/'||numerar||'/'||cui from bon where id=2"),
-              "1/5.0/5.0/RO42");
+    EXPECT_EQ(
+        app.db->scalarText("select nrbon||'/'||valbon||'/'||numerar||'/'||cui from bon where id=2"),
+        "1/5.0/5.0/RO42");
     EXPECT_EQ(files(), 1);
     EXPECT_TRUE(grid.empty());
     EXPECT_EQ(total, "");

@@ -13,10 +13,11 @@ namespace {
 // Opens one conversion descriptor for the duration of a call; iconv_t is not thread-safe to
 // share, and these conversions are short.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
-        if (valid()) iconv_close(cd_);
+        if (valid())
+            iconv_close(cd_);
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
@@ -31,25 +32,32 @@ public:
         size_t outLeft = sizeof buffer;
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         size_t rc = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft);
-        if (rc == static_cast<size_t>(-1) || inLeft != 0) return false;
+        if (rc == static_cast<size_t>(-1) || inLeft != 0)
+            return false;
         out.append(buffer, static_cast<size_t>(outPtr - buffer));
         return true;
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
 // Length of the UTF-8 sequence that starts with byte b, or 0 for a byte that cannot start one.
 size_t sequenceLength(unsigned char b) {
-    if (b < 0x80) return 1;
-    if ((b & 0xE0) == 0xC0) return 2;
-    if ((b & 0xF0) == 0xE0) return 3;
-    if ((b & 0xF8) == 0xF0) return 4;
+    if (b < 0x80)
+        return 1;
+    if ((b & 0xE0) == 0xC0)
+        return 2;
+    if ((b & 0xF0) == 0xE0)
+        return 3;
+    if ((b & 0xF8) == 0xF0)
+        return 4;
     return 0;
 }
 
-bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool isContinuation(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
 
 }  // namespace
 
@@ -78,11 +86,16 @@ std::string utf8ToAnsi(std::string_view utf8) {
         i += len;
         // Comma-below s and t (U+0218..U+021B) are written as the cedilla letters of the code
         // page, as Romanian texts have always been printed on these registers.
-        if (ch == "\xC8\x98") ch = "\xC5\x9E";       // Ș -> Ş
-        else if (ch == "\xC8\x99") ch = "\xC5\x9F";  // ș -> ş
-        else if (ch == "\xC8\x9A") ch = "\xC5\xA2";  // Ț -> Ţ
-        else if (ch == "\xC8\x9B") ch = "\xC5\xA3";  // ț -> ţ
-        if (!converter.valid() || !converter.convert(ch, out)) out.push_back('?');
+        if (ch == "\xC8\x98")
+            ch = "\xC5\x9E";  // Ș -> Ş
+        else if (ch == "\xC8\x99")
+            ch = "\xC5\x9F";  // ș -> ş
+        else if (ch == "\xC8\x9A")
+            ch = "\xC5\xA2";  // Ț -> Ţ
+        else if (ch == "\xC8\x9B")
+            ch = "\xC5\xA3";  // ț -> ţ
+        if (!converter.valid() || !converter.convert(ch, out))
+            out.push_back('?');
     }
     return out;
 }

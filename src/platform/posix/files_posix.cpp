@@ -26,14 +26,17 @@ bool isDirectory(const std::string& path) {
 
 std::int64_t fileSize(const std::string& path) {
     struct stat st;
-    if (::stat(toPlatformPath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    if (::stat(toPlatformPath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
     return static_cast<std::int64_t>(st.st_size);
 }
 
 bool makeDirectory(const std::string& path) {
     std::string p = toPlatformPath(path);
-    while (p.size() > 1 && p.back() == '/') p.pop_back();
-    if (::mkdir(p.c_str(), 0777) == 0) return true;
+    while (p.size() > 1 && p.back() == '/')
+        p.pop_back();
+    if (::mkdir(p.c_str(), 0777) == 0)
+        return true;
     return errno == EEXIST && isDirectory(p);
 }
 
@@ -45,8 +48,10 @@ bool copyFile(const std::string& from, const std::string& to) {
 bool moveFile(const std::string& from, const std::string& to) {
     std::string src = toPlatformPath(from);
     std::string dst = toPlatformPath(to);
-    if (std::rename(src.c_str(), dst.c_str()) == 0) return true;
-    if (errno != EXDEV) return false;
+    if (std::rename(src.c_str(), dst.c_str()) == 0)
+        return true;
+    if (errno != EXDEV)
+        return false;
     // Another file system: copy complete under a temporary name, then remove the source.
     return copyFile(src, dst) && ::unlink(src.c_str()) == 0;
 }
@@ -65,12 +70,15 @@ bool deleteTree(const std::string& path) {
 
 std::optional<std::string> readWholeFile(const std::string& path) {
     std::string p = toPlatformPath(path);
-    if (isDirectory(p)) return std::nullopt;
+    if (isDirectory(p))
+        return std::nullopt;
     std::ifstream in(p, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in)
+        return std::nullopt;
     std::ostringstream s;
     s << in.rdbuf();
-    if (in.bad()) return std::nullopt;
+    if (in.bad())
+        return std::nullopt;
     return s.str();
 }
 
@@ -79,7 +87,8 @@ bool writeWholeFile(const std::string& path, const std::string& bytes) {
     std::string temporary = target + ".tmp-" + std::to_string(::getpid());
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
+        if (!out)
+            return false;
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {

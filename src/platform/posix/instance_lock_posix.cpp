@@ -12,12 +12,14 @@ namespace vandrix::platform {
 std::unique_ptr<InstanceLock> InstanceLock::acquire(const std::string& user) {
     std::string name = user.empty() ? "user" : user;
     for (char& c : name)
-        if (c == '/') c = '_';
+        if (c == '/')
+            c = '_';
     std::string path = temporaryFolder() + "vandrix-" + name + ".lock";
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     // A temporary folder that cannot hold the lock file must not stop the shop from selling:
     // the start goes on without the guard.
-    if (fd < 0) return std::unique_ptr<InstanceLock>(new InstanceLock(-1));
+    if (fd < 0)
+        return std::unique_ptr<InstanceLock>(new InstanceLock(-1));
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return nullptr;
@@ -26,7 +28,8 @@ std::unique_ptr<InstanceLock> InstanceLock::acquire(const std::string& user) {
 }
 
 InstanceLock::~InstanceLock() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 }  // namespace vandrix::platform

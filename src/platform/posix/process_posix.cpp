@@ -15,13 +15,16 @@ ProcessResult runAndWait(const std::string& program, const std::vector<std::stri
                          const std::vector<std::pair<std::string, std::string>>& environment) {
     ProcessResult result;
     int pipeFds[2];
-    if (::pipe(pipeFds) != 0) return result;
+    if (::pipe(pipeFds) != 0)
+        return result;
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
-    for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    for (const auto& a : arguments)
+        argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     std::vector<std::string> assignments;
-    for (const auto& [name, value] : environment) assignments.push_back(name + "=" + value);
+    for (const auto& [name, value] : environment)
+        assignments.push_back(name + "=" + value);
     std::string folder = toPlatformPath(workingFolder);
 
     pid_t child = ::fork();
@@ -36,9 +39,12 @@ ProcessResult runAndWait(const std::string& program, const std::vector<std::stri
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
         int devNull = ::open("/dev/null", O_RDONLY);
-        if (devNull >= 0) ::dup2(devNull, 0);
-        for (auto& a : assignments) ::putenv(a.data());
-        if (!folder.empty() && ::chdir(folder.c_str()) != 0) ::_exit(127);
+        if (devNull >= 0)
+            ::dup2(devNull, 0);
+        for (auto& a : assignments)
+            ::putenv(a.data());
+        if (!folder.empty() && ::chdir(folder.c_str()) != 0)
+            ::_exit(127);
         ::execvp(argv[0], argv.data());
         ::_exit(127);
     }

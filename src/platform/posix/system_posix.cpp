@@ -19,17 +19,21 @@ namespace vandrix::platform {
 std::string temporaryFolder() {
     const char* tmp = std::getenv("TMPDIR");
     std::string folder = (tmp && *tmp) ? tmp : "/tmp";
-    if (!endsWithSeparator(folder)) folder.push_back(kSeparator);
+    if (!endsWithSeparator(folder))
+        folder.push_back(kSeparator);
     return folder;
 }
 
 std::string userName() {
-    if (struct passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name) return pw->pw_name;
+    if (struct passwd* pw = ::getpwuid(::geteuid()); pw && pw->pw_name)
+        return pw->pw_name;
     const char* user = std::getenv("USER");
     return user ? user : "";
 }
 
-bool systemVersionSupported() { return true; }
+bool systemVersionSupported() {
+    return true;
+}
 
 bool startDetached(const std::string& program, const std::vector<std::string>& arguments,
                    const std::string& workingFolder) {
@@ -38,16 +42,20 @@ bool startDetached(const std::string& program, const std::vector<std::string>& a
     // Everything the child needs is prepared before the fork: after it only system calls run.
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
-    for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    for (const auto& a : arguments)
+        argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     std::string folder = toPlatformPath(workingFolder);
     pid_t child = ::fork();
-    if (child < 0) return false;
+    if (child < 0)
+        return false;
     if (child == 0) {
         ::setsid();
         pid_t grandchild = ::fork();
-        if (grandchild != 0) ::_exit(grandchild < 0 ? 1 : 0);
-        if (!folder.empty() && ::chdir(folder.c_str()) != 0) ::_exit(127);
+        if (grandchild != 0)
+            ::_exit(grandchild < 0 ? 1 : 0);
+        if (!folder.empty() && ::chdir(folder.c_str()) != 0)
+            ::_exit(127);
         ::execvp(argv[0], argv.data());
         ::_exit(127);
     }
@@ -60,18 +68,23 @@ bool openWithAssociatedProgram(const std::string& pathOrAddress) {
     return startDetached("xdg-open", {pathOrAddress}, "");
 }
 
-long processId() { return static_cast<long>(::getpid()); }
+long processId() {
+    return static_cast<long>(::getpid());
+}
 
 std::string executablePath() {
     char buffer[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return {};
+    if (n <= 0)
+        return {};
     return std::string(buffer, static_cast<size_t>(n));
 }
 
 std::string systemCertificateBundle() {
-    for (const char* path : {"/etc/ssl/certs/ca-certificates.crt", "/etc/pki/tls/certs/ca-bundle.crt"})
-        if (::access(path, R_OK) == 0) return path;
+    for (const char* path :
+         {"/etc/ssl/certs/ca-certificates.crt", "/etc/pki/tls/certs/ca-bundle.crt"})
+        if (::access(path, R_OK) == 0)
+            return path;
     return {};
 }
 
@@ -80,8 +93,10 @@ namespace {
 std::string shellQuoted(const std::string& text) {
     std::string out = "'";
     for (char c : text) {
-        if (c == '\'') out += "'\\''";
-        else out.push_back(c);
+        if (c == '\'')
+            out += "'\\''";
+        else
+            out.push_back(c);
     }
     return out + "'";
 }
@@ -93,15 +108,23 @@ UpdateScript updateSwapScript(const std::string& executable, const std::string& 
     UpdateScript script;
     script.fileName = "update.sh";
     // Shell scripts need plain line feeds.
-    script.content = "#!/bin/sh\n"
-                     "sleep 2\n"
-                     "rm -f " + exe + "\n"
-                     "mv " + shellQuoted(updateFile) + " " + exe + "\n"
-                     "chmod +x " + exe + "\n"
-                     "sleep 2\n"
-                     + exe + " > /dev/null 2>&1 &\n"
-                     "sleep 2\n"
-                     "rm -f update.sh\n";
+    script.content =
+        "#!/bin/sh\n"
+        "sleep 2\n"
+        "rm -f " +
+        exe +
+        "\n"
+        "mv " +
+        shellQuoted(updateFile) + " " + exe +
+        "\n"
+        "chmod +x " +
+        exe +
+        "\n"
+        "sleep 2\n" +
+        exe +
+        " > /dev/null 2>&1 &\n"
+        "sleep 2\n"
+        "rm -f update.sh\n";
     script.program = "sh";
     script.arguments = {script.fileName};
     return script;

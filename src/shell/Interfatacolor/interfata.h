@@ -9,36 +9,52 @@ namespace vandrix::shell::interfata {
 // Gadget numbers of the sale window.
 enum Gadget {
     kEntry = 1,
-    kQtyButton,     // the form's button at (350, 0) that becomes "QTY"
+    kQtyButton,  // the form's button at (350, 0) that becomes "QTY"
     kQuantity,
     kUp,
     kGrid,
     kDown,
-    kReports,       // "Rapoarte"
-    kText,          // "TEXT"
+    kReports,  // "Rapoarte"
+    kText,     // "TEXT"
     kLogo,
     kTotal,
     kPaid,
-    kCancel,        // "Anuleaza"
-    kHold,          // "Astept" / "Revin"
-    kSearch,        // "Art. Den."
+    kCancel,  // "Anuleaza"
+    kHold,    // "Astept" / "Revin"
+    kSearch,  // "Art. Den."
     kCui,
     kDiscount,
-    kGroups,        // "Art. Grp."
-    kRemoveLine,    // "St. Poz."
-    kPrice,         // "M. Pret"
-    kKey0, kKey1, kKey2, kKey3, kKey4, kKey5, kKey6, kKey7, kKey8, kKey9,
+    kGroups,      // "Art. Grp."
+    kRemoveLine,  // "St. Poz."
+    kPrice,       // "M. Pret"
+    kKey0,
+    kKey1,
+    kKey2,
+    kKey3,
+    kKey4,
+    kKey5,
+    kKey6,
+    kKey7,
+    kKey8,
+    kKey9,
     kPoint,
     kEnter,
     kX,
-    kPay1, kPay2, kPay3, kPay4,  // payment modes 1 to 4
-    kPlus,          // hidden, caption "c": clears the current field
-    kMinus,         // hidden
-    kHiddenField,   // the hidden text field at (0, 447)
+    kPay1,
+    kPay2,
+    kPay3,
+    kPay4,         // payment modes 1 to 4
+    kPlus,         // hidden, caption "c": clears the current field
+    kMinus,        // hidden
+    kHiddenField,  // the hidden text field at (0, 447)
 };
 
-inline int keyGadget(int digit) { return kKey0 + digit; }
-inline int payGadget(int mode) { return kPay1 + mode - 1; }
+inline int keyGadget(int digit) {
+    return kKey0 + digit;
+}
+inline int payGadget(int mode) {
+    return kPay1 + mode - 1;
+}
 
 // Shortcut event numbers of the sale window.
 enum Shortcut {

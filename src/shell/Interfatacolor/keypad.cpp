@@ -14,8 +14,10 @@ void addKeypad(std::vector<ui::GadgetSpec>& gadgets, int key0, int point, int x,
             gadgets.push_back({key0 + digit, ui::GadgetKind::Button, std::to_string(digit),
                                x + c * w, y + r * h, w, h, 0, ""});
         }
-    gadgets.push_back({key0, ui::GadgetKind::Button, "0", x, y + 3 * h, 2 * w, lastRowHeight, 0, ""});
-    gadgets.push_back({point, ui::GadgetKind::Button, ".", x + 2 * w, y + 3 * h, w, lastRowHeight, 0, ""});
+    gadgets.push_back(
+        {key0, ui::GadgetKind::Button, "0", x, y + 3 * h, 2 * w, lastRowHeight, 0, ""});
+    gadgets.push_back(
+        {point, ui::GadgetKind::Button, ".", x + 2 * w, y + 3 * h, w, lastRowHeight, 0, ""});
 }
 
 }  // namespace vandrix::shell
