@@ -13,13 +13,9 @@ using store::Query;
 ReportFile writeReceiptPrices(Database& db, const std::string& path) {
     std::vector<std::string> lines = {
         "EOD,NrBon,Databon,Numeart,Cantitate,PretArt,PretVanz,Diferenta"};
-    // A discount line's price is its percentage, not a price: it is left out, or every
-    // discount would show as a price difference.
     Query sold = db.query(
         "select a.pret,b.pret,b.idbon,c.databon,a.nume ,c.nrbon, c.eod, b.cant from articol as "
-        "a,spbon as b,bon as c where a.id=b.idart and a.pret<>b.pret and b.idbon=c.id and "
-        "b.idart<>?;",
-        {"-1"});
+        "a,spbon as b,bon as c where a.id=b.idart and a.pret<>b.pret and b.idbon=c.id;");
     while (sold.next()) {
         const double articlePrice = sold.real(0);
         const double salePrice = sold.real(1);

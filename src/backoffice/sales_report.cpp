@@ -102,7 +102,9 @@ ReportFile writeSalesReport(const std::string& databasePath, const std::string& 
             const double salePrice = items.real(2);
             const ArticleFields article = articleFields(*db.lookups, articleId);
             double value = shell::round2(quantity * salePrice);
-            if (articleId == kDiscountArticle)  // the line holds a percentage
+            // A discount line stored by the sale holds its (negative) amount, which is its value
+            // as it stands; one that holds a percentage takes it of the receipt's other lines.
+            if (articleId == kDiscountArticle && salePrice >= 0)
                 value = -totalWithoutDiscount(*db.totals, receiptId) * value / 100;
             sum += value;
             lines.push_back(csvLine({eod, receipts.text(1), receipts.text(2), article.barcode,

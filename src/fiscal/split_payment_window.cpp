@@ -110,10 +110,11 @@ class SplitWindow {
 
     // Runs the window; true when the receipt was paid in full.
     bool run() {
-        afterEvent();
         while (numberOf(payments_.remaining) > 0) {
             auto event = form_.wait(kLoopTimeoutMs);
-            if (event && !handle(*event))
+            if (!event)
+                continue;
+            if (!handle(*event))
                 return false;
             afterEvent();
         }

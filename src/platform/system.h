@@ -27,6 +27,13 @@ bool openWithAssociatedProgram(const std::string& pathOrAddress);
 // This process's number.
 long processId();
 
+// The value of an environment variable; "" when it is not set.
+std::string environmentVariable(const std::string& name);
+
+// Ends the process at once with the status: no destructor runs (what is open is released by
+// the system), for the ends that cannot unwind (a script that failed or ran out).
+[[noreturn]] void exitImmediately(int status);
+
 // The path of the running executable ("" when unknown).
 std::string executablePath();
 

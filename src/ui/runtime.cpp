@@ -11,8 +11,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -120,8 +118,8 @@ Runtime::Runtime(int& argc, char** argv, const RuntimeOptions& options) {
         // A scripted run has no screen of its own: it runs offscreen on a screen the size of a
         // cash desk's (1024 x 768, or VANDRIX_SCREEN=WxH), on a clock that jumps over pauses.
         int screenWidth = 1024, screenHeight = 768;
-        if (const char* size = std::getenv("VANDRIX_SCREEN"))
-            std::sscanf(size, "%dx%d", &screenWidth, &screenHeight);
+        if (std::string size = platform::environmentVariable("VANDRIX_SCREEN"); !size.empty())
+            std::sscanf(size.c_str(), "%dx%d", &screenWidth, &screenHeight);
         screenConfig_ = platform::temporaryFolder() + "vandrix-screen-" +
                         std::to_string(platform::processId()) + ".json";
         platform::writeWholeFile(screenConfig_,
@@ -132,7 +130,8 @@ Runtime::Runtime(int& argc, char** argv, const RuntimeOptions& options) {
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + screenConfig_.c_str());
         qInstallMessageHandler(quietOffscreenNotes);
         std::time_t start = std::time(nullptr);
-        if (const char* fixed = std::getenv("VANDRIX_CLOCK_START")) {
+        if (std::string fixed = platform::environmentVariable("VANDRIX_CLOCK_START");
+            !fixed.empty()) {
             std::time_t t = platform::parseLocalTime(fixed);
             if (t >= 0)
                 start = t;
@@ -275,7 +274,7 @@ void Runtime::exitProcess(int status) {
         std::fflush(transcriptFile_);
     std::fflush(stdout);
     std::fflush(stderr);
-    ::_exit(status);
+    platform::exitImmediately(status);
 }
 
 void Runtime::registerForm(Form* form) {

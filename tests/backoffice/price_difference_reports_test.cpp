@@ -14,7 +14,7 @@ TEST_F(ReportTest, PriceDifferenceReportsListASaleMadeBeforeAPriceChange) {
     receipt("30", "4", "2024-03-01 10:00:00", "2");
     line("300", "30", "1", "2.000", "10.00");
     line("301", "30", "2", "1.000", "5.00");    // sold at its price
-    line("302", "30", "-1", "1.000", "10.00");  // a discount of 10 %, not a price
+    line("302", "30", "-1", "1.000", "-2.00");  // a discount: its amount differs from 0.00
     // The price changes in the back office; later sales are at the new price.
     run("update articol set pret='12.00' where id='1'", {});
     run("insert into modificaripret values ('1','1','1','12.00','2024-03-01 18:00:00')", {});
@@ -27,7 +27,8 @@ TEST_F(ReportTest, PriceDifferenceReportsListASaleMadeBeforeAPriceChange) {
     EXPECT_EQ(reports.receipts.path, "rapoarte/20240305143007-modificarepretbon.csv");
     EXPECT_EQ(linesOf(reports.receipts.path),
               (Lines{"EOD,NrBon,Databon,Numeart,Cantitate,PretArt,PretVanz,Diferenta",
-                     "2,4,2024-03-01 10:00:00,PÂINE ȚĂRĂNEASCĂ,2.000,12.00,10.00,-4.00"}));
+                     "2,4,2024-03-01 10:00:00,PÂINE ȚĂRĂNEASCĂ,2.000,12.00,10.00,-4.00",
+                     "2,4,2024-03-01 10:00:00,DISCOUNT,1.000,0.00,-2.00,-2.00"}));
 
     ASSERT_TRUE(reports.history.written);
     EXPECT_EQ(reports.history.path, "rapoarte/20240305143007-modificarepretadmin.csv");

@@ -28,6 +28,10 @@ TEST_F(ReportTest, SalesReportListsThePeriodsLinesWithTheDiscountAndTheTotal) {
     line("103", "11", "1", "0.333", "3.00");         // 0.999 taken to 1.00
     receipt("12", "1", "2024-03-05 08:00:00", "4");  // another period
     line("104", "12", "2", "1.000", "25.00");
+    // As a paid receipt stores it: the discount line holds the amount it took off.
+    receipt("13", "3", "2024-03-04 10:00:00", "3");
+    line("105", "13", "2", "2.000", "25.00");
+    line("106", "13", "-1", "1.000", "-5.00");
 
     ReportFile report = writeSalesReport("baza.db", "3", now);
 
@@ -39,7 +43,9 @@ TEST_F(ReportTest, SalesReportListsThePeriodsLinesWithTheDiscountAndTheTotal) {
                "3,2024-03-04 09:15:00,1,,LAPTE,L,1.000,25.00,25.00,25.00,19,RO123,1",
                "3,2024-03-04 09:15:00,1,D,DISCOUNT,BUC,1.000,0.00,10.00,-5.00,19,RO123,1",
                "3,2024-03-04 09:20:00,2,111,PÂINE,BUC,0.333,3.00,3.00,1.00,9,,1",
-               ",,,,,,,,Total,46.00"}));
+               "3,2024-03-04 10:00:00,3,,LAPTE,L,2.000,25.00,25.00,50.00,19,,1",
+               "3,2024-03-04 10:00:00,3,D,DISCOUNT,BUC,1.000,0.00,-5.00,-5.00,19,,1",
+               ",,,,,,,,Total,91.00"}));
 }
 
 TEST_F(ReportTest, SalesReportOfAPeriodWithoutReceiptsHoldsTheHeaderAndAZeroTotal) {

@@ -72,6 +72,15 @@ long processId() {
     return static_cast<long>(::getpid());
 }
 
+std::string environmentVariable(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value ? value : "";
+}
+
+void exitImmediately(int status) {
+    ::_exit(status);
+}
+
 std::string executablePath() {
     char buffer[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
