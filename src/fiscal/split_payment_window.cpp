@@ -53,13 +53,13 @@ const ModePlace kModePlaces[5] = {
 
 ui::FormSpec layout() {
     using ui::GadgetKind;
-    ui::FormSpec spec;
-    spec.name = "Incasare";
-    spec.title = "Incasare";
-    spec.width = 780;
-    spec.height = 520;
-    spec.alwaysOnTop = true;
-    spec.gadgets = {
+    ui::FormSpec table;
+    table.name = "Incasare";
+    table.title = "Incasare";
+    table.width = 780;
+    table.height = 520;
+    table.alwaysOnTop = true;
+    table.gadgets = {
         {kPayments, GadgetKind::ListView, "Valoare|ModPlata|Tip|", 0, 0, 550, 320,
          ui::kFullRowSelect | ui::kGridLines, "payments"},
         {kRemainingLabel, GadgetKind::Label, "Rest", 0, 330, 130, 40, 0, ""},
@@ -75,8 +75,8 @@ ui::FormSpec layout() {
         {kX, GadgetKind::Button, "X", 730, 0, 50, 240, 0, ""},
         {kCancel, GadgetKind::Button, "Anuleaza", 550, 420, 230, 75, 0, ""},
     };
-    shell::addKeypad(spec.gadgets, kKey0, kPoint, 550, 0, 60, 60, 60);
-    return spec;
+    shell::addKeypad(table.gadgets, kKey0, kPoint, 550, 0, 60, 60, 60);
+    return table;
 }
 
 class SplitWindow {

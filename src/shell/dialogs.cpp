@@ -50,27 +50,27 @@ Box buildBox(ui::Runtime& runtime, const std::string& text, const std::string& t
     DialogLayout layout = dialogLayout(text, title);
     Box box;
     box.buttons = withButtons ? buttonSet(flags) : ButtonSet{};
-    ui::FormSpec spec{"MessageBox", title, layout.width(), layout.height(inputBox), {}};
-    spec.scaled = false;
-    spec.alwaysOnTop = true;
-    spec.tool = true;
-    spec.dialog = true;
-    spec.gadgets.push_back({kTextGadget, ui::GadgetKind::Label, text, 2, 2, layout.width(),
+    ui::FormSpec table{"MessageBox", title, layout.width(), layout.height(inputBox), {}};
+    table.scaled = false;
+    table.alwaysOnTop = true;
+    table.tool = true;
+    table.dialog = true;
+    table.gadgets.push_back({kTextGadget, ui::GadgetKind::Label, text, 2, 2, layout.width(),
                             layout.textHeight(), ui::kCentred, "text"});
     int buttonsY = layout.buttonsY();
     if (inputBox) {
         const int fieldY = layout.textHeight() + 2;
-        spec.gadgets.push_back({kInputGadget, ui::GadgetKind::TextField, initial, 2, fieldY,
+        table.gadgets.push_back({kInputGadget, ui::GadgetKind::TextField, initial, 2, fieldY,
                                 layout.width() - 4, 30, ui::kPassword | ui::kCentred, "input"});
         // The buttons go under the field, so the two never overlap.
         buttonsY = fieldY + 30 + 4;
     }
     const int share = box.buttons.count > 0 ? (layout.width() - 4) / box.buttons.count : 0;
     for (int i = 0; i < box.buttons.count; ++i)
-        spec.gadgets.push_back({kFirstButton + i, ui::GadgetKind::Button, box.buttons.captions[i],
+        table.gadgets.push_back({kFirstButton + i, ui::GadgetKind::Button, box.buttons.captions[i],
                                 2 + i * share, buttonsY, share, 48, 0, ""});
 
-    box.form = std::make_unique<ui::Form>(runtime, spec);
+    box.form = std::make_unique<ui::Form>(runtime, table);
     ui::Form& form = *box.form;
     ui::Rect screen = runtime.workArea();
     form.placeWindow(screen.x + (screen.width - layout.width()) / 2,
@@ -197,24 +197,24 @@ int ScreenDialogs::copyableMessage(const std::string& title, const std::string& 
                                    int milliseconds, int mode) {
     constexpr int kOk = 10, kCopy = 11;
     const bool countdown = milliseconds > 0;
-    ui::FormSpec spec{"CopyableMessage", title, 300, 200, {}};
-    spec.scaled = false;
-    spec.alwaysOnTop = true;
-    spec.tool = true;
-    spec.dialog = true;
+    ui::FormSpec table{"CopyableMessage", title, 300, 200, {}};
+    table.scaled = false;
+    table.alwaysOnTop = true;
+    table.tool = true;
+    table.dialog = true;
     const int textHeight = countdown ? 148 - 22 : 148;
-    spec.gadgets.push_back({kTextGadget, ui::GadgetKind::TextArea, text, 4, 16, 292, textHeight,
+    table.gadgets.push_back({kTextGadget, ui::GadgetKind::TextArea, text, 4, 16, 292, textHeight,
                             ui::kReadOnly, "text"});
     if (countdown)
-        spec.gadgets.push_back({kProgressGadget, ui::GadgetKind::ProgressBar, "", 4,
+        table.gadgets.push_back({kProgressGadget, ui::GadgetKind::ProgressBar, "", 4,
                                 16 + textHeight + 2, 292, 18, 0, "progress"});
-    spec.gadgets.push_back({kOk, ui::GadgetKind::Button, "OK", 2, 168, 148, 30, 0, ""});
-    spec.gadgets.push_back(
+    table.gadgets.push_back({kOk, ui::GadgetKind::Button, "OK", 2, 168, 148, 30, 0, ""});
+    table.gadgets.push_back(
         {kCopy, ui::GadgetKind::Button, mode == 1 ? "Iesire" : "Copy", 152, 168, 148, 30, 0, ""});
 
     int result = 0;
     {
-        ui::Form form(runtime_, spec);
+        ui::Form form(runtime_, table);
         ui::Rect screen = runtime_.workArea();
         form.placeWindow(screen.x + (screen.width - 300) / 2, screen.y + (screen.height - 200) / 2,
                          300, 200);

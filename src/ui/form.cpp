@@ -32,7 +32,7 @@
 namespace vandrix::ui {
 
 struct Form::Gadget {
-    GadgetSpec spec;
+    GadgetSpec table;
     QWidget* widget = nullptr;
     int handle = 0;
 };
@@ -77,39 +77,39 @@ std::string captionAsOneLine(const std::string& caption) {
     return out;
 }
 
-Form::Form(Runtime& runtime, const FormSpec& spec, Form* parent)
-    : runtime_(runtime), name_(spec.name), scaled_(spec.scaled), dialog_(spec.dialog) {
+Form::Form(Runtime& runtime, const FormSpec& table, Form* parent)
+    : runtime_(runtime), name_(table.name), scaled_(table.scaled), dialog_(table.dialog) {
     Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-    if (spec.closeBox)
+    if (table.closeBox)
         flags |= Qt::WindowCloseButtonHint;
-    if (!spec.tool)
+    if (!table.tool)
         flags |= Qt::WindowMinimizeButtonHint;
-    if (spec.maximizeBox)
+    if (table.maximizeBox)
         flags |= Qt::WindowMaximizeButtonHint;
-    if (spec.alwaysOnTop)
+    if (table.alwaysOnTop)
         flags |= Qt::WindowStaysOnTopHint;
     window_ = std::make_unique<FormWindow>(parent ? parent->window() : nullptr, flags);
-    window_->setWindowTitle(q(spec.title));
+    window_->setWindowTitle(q(table.title));
     window_->setAutoFillBackground(true);
     window_->setFont(runtime_.font(runtime_.defaultFont));
     window_->onCloseRequest = [this] { post({EventType::Close, -1}); };
     setBackground(runtime_.colours().windowColour);
 
-    int width = scaled_ ? runtime_.scaledX(spec.width) : spec.width;
-    int height = scaled_ ? runtime_.scaledY(spec.height) : spec.height;
+    int width = scaled_ ? runtime_.scaledX(table.width) : table.width;
+    int height = scaled_ ? runtime_.scaledY(table.height) : table.height;
     window_->resize(width, height);
-    if (spec.statusBar) {
+    if (table.statusBar) {
         statusBar_ = new QStatusBar(window_.get());
         statusBar_->setSizeGripEnabled(false);
         int barHeight = 22;
         statusBar_->setGeometry(0, height - barHeight, width, barHeight);
     }
-    for (const auto& g : spec.gadgets)
+    for (const auto& g : table.gadgets)
         addGadget(g);
     runtime_.registerForm(this);
-    openedTitle_ = spec.title;
+    openedTitle_ = table.title;
     if (!dialog_)
-        runtime_.transcript("open " + spec.title);
+        runtime_.transcript("open " + table.title);
     window_->show();
     activate();
 }
@@ -125,14 +125,14 @@ Form::~Form() {
 
 Form::Gadget* Form::find(int gadget) {
     for (auto& g : gadgets_)
-        if (g->spec.number == gadget)
+        if (g->table.number == gadget)
             return g.get();
     return nullptr;
 }
 
 const Form::Gadget* Form::find(int gadget) const {
     for (const auto& g : gadgets_)
-        if (g->spec.number == gadget)
+        if (g->table.number == gadget)
             return g.get();
     return nullptr;
 }
@@ -143,12 +143,12 @@ bool Form::has(int gadget) const {
 
 GadgetKind Form::kind(int gadget) const {
     const Gadget* g = find(gadget);
-    return g ? g->spec.kind : GadgetKind::Label;
+    return g ? g->table.kind : GadgetKind::Label;
 }
 
 unsigned Form::flags(int gadget) const {
     const Gadget* g = find(gadget);
-    return g ? g->spec.flags : 0;
+    return g ? g->table.flags : 0;
 }
 
 QWidget* Form::widget(int gadget) const {
@@ -165,18 +165,18 @@ int Form::handle(int gadget) const {
     return g ? g->handle : 0;
 }
 
-void Form::addGadget(const GadgetSpec& spec) {
-    removeGadget(spec.number);
+void Form::addGadget(const GadgetSpec& table) {
+    removeGadget(table.number);
     auto g = std::make_unique<Gadget>();
-    g->spec = spec;
+    g->table = table;
     g->handle = runtime_.nextGadgetHandle();
     build(*g);
     applyPlace(*g);
-    if (spec.flags & kHidden)
+    if (table.flags & kHidden)
         g->widget->hide();
     else
         g->widget->show();
-    if (spec.flags & kDisabled)
+    if (table.flags & kDisabled)
         g->widget->setEnabled(false);
     connectEvents(*g);
     gadgets_.push_back(std::move(g));
@@ -184,7 +184,7 @@ void Form::addGadget(const GadgetSpec& spec) {
 
 void Form::removeGadget(int gadget) {
     for (auto it = gadgets_.begin(); it != gadgets_.end(); ++it) {
-        if ((*it)->spec.number == gadget) {
+        if ((*it)->table.number == gadget) {
             (*it)->widget->hide();
             (*it)->widget->deleteLater();
             gadgets_.erase(it);
@@ -195,50 +195,50 @@ void Form::removeGadget(int gadget) {
 
 void Form::build(Gadget& g) {
     QWidget* parent = window_.get();
-    const GadgetSpec& spec = g.spec;
-    switch (spec.kind) {
+    const GadgetSpec& table = g.table;
+    switch (table.kind) {
         case GadgetKind::Button: {
             auto* b = new OwnerDrawnButton(runtime_.colours(), std::to_string(g.handle), parent);
-            b->setText(q(spec.caption));
+            b->setText(q(table.caption));
             g.widget = b;
             break;
         }
         case GadgetKind::ImageButton: {
             auto* b = new ImageButton(parent);
-            b->setText(q(spec.caption));
+            b->setText(q(table.caption));
             g.widget = b;
             break;
         }
         case GadgetKind::TextField: {
             auto* e = new QLineEdit(parent);
-            e->setText(q(spec.caption));
-            if (spec.flags & kPassword)
+            e->setText(q(table.caption));
+            if (table.flags & kPassword)
                 e->setEchoMode(QLineEdit::Password);
-            if (spec.flags & kReadOnly)
+            if (table.flags & kReadOnly)
                 e->setReadOnly(true);
-            if (spec.flags & kCentred)
+            if (table.flags & kCentred)
                 e->setAlignment(Qt::AlignCenter);
-            if (spec.flags & kRightAligned)
+            if (table.flags & kRightAligned)
                 e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (spec.flags & kDigitsOnly)
+            if (table.flags & kDigitsOnly)
                 e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), e));
             g.widget = e;
             break;
         }
         case GadgetKind::TextArea: {
             auto* e = new QPlainTextEdit(parent);
-            e->setPlainText(displayText(spec.caption));
-            if (spec.flags & kReadOnly)
+            e->setPlainText(displayText(table.caption));
+            if (table.flags & kReadOnly)
                 e->setReadOnly(true);
             g.widget = e;
             break;
         }
         case GadgetKind::Label: {
-            auto* l = new QLabel(displayText(spec.caption), parent);
+            auto* l = new QLabel(displayText(table.caption), parent);
             l->setWordWrap(true);
-            if (spec.flags & kCentred)
+            if (table.flags & kCentred)
                 l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            if (spec.flags & kBorder)
+            if (table.flags & kBorder)
                 l->setFrameStyle(QFrame::Box | QFrame::Plain);
             g.widget = l;
             break;
@@ -246,7 +246,7 @@ void Form::build(Gadget& g) {
         case GadgetKind::ComboBox:
         case GadgetKind::EditableCombo: {
             auto* c = new QComboBox(parent);
-            c->setEditable(spec.kind == GadgetKind::EditableCombo);
+            c->setEditable(table.kind == GadgetKind::EditableCombo);
             g.widget = c;
             break;
         }
@@ -258,8 +258,8 @@ void Form::build(Gadget& g) {
             t->setSelectionMode(QAbstractItemView::SingleSelection);
             t->setSelectionBehavior(QAbstractItemView::SelectRows);
             t->header()->setStretchLastSection(false);
-            if (!spec.caption.empty())
-                t->setHeaderLabels(q(spec.caption).split('|'));
+            if (!table.caption.empty())
+                t->setHeaderLabels(q(table.caption).split('|'));
             g.widget = t;
             break;
         }
@@ -288,40 +288,40 @@ void Form::build(Gadget& g) {
         case GadgetKind::ProgressBar: {
             auto* p = new QProgressBar(parent);
             p->setTextVisible(false);
-            if (spec.flags & kIndeterminate)
+            if (table.flags & kIndeterminate)
                 p->setRange(0, 0);
             g.widget = p;
             break;
         }
         case GadgetKind::Frame: {
-            auto* f = new QGroupBox(q(spec.caption), parent);
+            auto* f = new QGroupBox(q(table.caption), parent);
             g.widget = f;
             break;
         }
         case GadgetKind::Image: {
             auto* i = new ImagePanel(parent);
             i->setScaledContents(true);
-            if (spec.flags & kBorder)
+            if (table.flags & kBorder)
                 i->setFrameStyle(QFrame::Box | QFrame::Plain);
             g.widget = i;
             break;
         }
         case GadgetKind::CheckBox:
-            g.widget = new QCheckBox(q(spec.caption), parent);
+            g.widget = new QCheckBox(q(table.caption), parent);
             break;
     }
-    g.widget->setProperty("vandrixGadget", spec.number);
+    g.widget->setProperty("vandrixGadget", table.number);
 }
 
 void Form::connectEvents(Gadget& g) {
-    const int n = g.spec.number;
+    const int n = g.table.number;
     QWidget* w = g.widget;
     auto postEvent = [this, n](EventType type) { post({type, n}); };
     if (auto* b = qobject_cast<QAbstractButton*>(w)) {
         QObject::connect(b, &QAbstractButton::clicked, w,
                          [postEvent] { postEvent(EventType::Click); });
     } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        const bool upperCase = g.spec.flags & kUpperCase;
+        const bool upperCase = g.table.flags & kUpperCase;
         QObject::connect(e, &QLineEdit::textEdited, w, [e, upperCase, postEvent](const QString& t) {
             if (upperCase && t != t.toUpper()) {
                 int caret = e->cursorPosition();
@@ -357,24 +357,24 @@ void Form::connectEvents(Gadget& g) {
 }
 
 void Form::applyPlace(Gadget& g) {
-    const GadgetSpec& spec = g.spec;
+    const GadgetSpec& table = g.table;
     if (scaled_) {
-        int x = runtime_.scaledX(spec.x);
-        int y = runtime_.scaledY(spec.y);
-        int right = runtime_.scaledX(spec.x + spec.width);
-        int bottom = runtime_.scaledY(spec.y + spec.height);
+        int x = runtime_.scaledX(table.x);
+        int y = runtime_.scaledY(table.y);
+        int right = runtime_.scaledX(table.x + table.width);
+        int bottom = runtime_.scaledY(table.y + table.height);
         g.widget->setGeometry(x, y, right - x, bottom - y);
     } else {
-        g.widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
+        g.widget->setGeometry(table.x, table.y, table.width, table.height);
     }
 }
 
 void Form::place(int gadget, int x, int y, int width, int height) {
     if (Gadget* g = find(gadget)) {
-        g->spec.x = x;
-        g->spec.y = y;
-        g->spec.width = width;
-        g->spec.height = height;
+        g->table.x = x;
+        g->table.y = y;
+        g->table.width = width;
+        g->table.height = height;
         applyPlace(*g);
     }
 }
@@ -389,7 +389,7 @@ std::string Form::text(int gadget) const {
     if (auto* b = qobject_cast<QAbstractButton*>(w))
         return s(b->text());
     if (qobject_cast<QLabel*>(w))
-        return g->spec.caption;
+        return g->table.caption;
     if (auto* e = qobject_cast<QPlainTextEdit*>(w))
         return s(e->toPlainText());
     if (auto* c = qobject_cast<QComboBox*>(w))
@@ -406,7 +406,7 @@ std::string Form::text(int gadget) const {
         return s(cal->selectedDate().toString("yyyy-MM-dd"));
     if (auto* f = qobject_cast<QGroupBox*>(w))
         return s(f->title());
-    return g->spec.caption;
+    return g->table.caption;
 }
 
 void Form::setText(int gadget, const std::string& text) {
@@ -414,7 +414,7 @@ void Form::setText(int gadget, const std::string& text) {
     if (!g)
         return;
     QWidget* w = g->widget;
-    g->spec.caption = text;
+    g->table.caption = text;
     if (auto* e = qobject_cast<QLineEdit*>(w))
         e->setText(q(text));
     else if (auto* b = qobject_cast<QAbstractButton*>(w))
@@ -468,7 +468,7 @@ int Form::focusedGadget() const {
     QWidget* focus = window_->focusWidget();
     for (const auto& g : gadgets_)
         if (g->widget == focus || (focus && g->widget->isAncestorOf(focus)))
-            return g->spec.number;
+            return g->table.number;
     return -1;
 }
 
@@ -629,7 +629,7 @@ void Form::addRow(int gadget, const std::vector<std::string>& cells) {
     auto* item = new QTreeWidgetItem();
     for (size_t i = 0; i < cells.size(); ++i)
         item->setText(static_cast<int>(i), q(cells[i]));
-    if (find(gadget)->spec.flags & kCheckBoxes)
+    if (find(gadget)->table.flags & kCheckBoxes)
         item->setCheckState(0, Qt::Unchecked);
     QSignalBlocker block(t);
     t->addTopLevelItem(item);
@@ -834,13 +834,13 @@ int Form::findGadget(const std::string& target) const {
         }
     }
     for (const auto& g : gadgets_)
-        if (!g->spec.name.empty() && g->spec.name == target)
-            return g->spec.number;
+        if (!g->table.name.empty() && g->table.name == target)
+            return g->table.number;
     for (const auto& g : gadgets_) {
-        if (g->spec.kind == GadgetKind::TextField || g->spec.kind == GadgetKind::TextArea)
+        if (g->table.kind == GadgetKind::TextField || g->table.kind == GadgetKind::TextArea)
             continue;
-        if (captionAsOneLine(text(g->spec.number)) == target)
-            return g->spec.number;
+        if (captionAsOneLine(text(g->table.number)) == target)
+            return g->table.number;
     }
     return -1;
 }
@@ -848,10 +848,10 @@ int Form::findGadget(const std::string& target) const {
 std::vector<std::pair<int, std::string>> Form::describeGadgets() const {
     std::vector<std::pair<int, std::string>> out;
     for (const auto& g : gadgets_) {
-        std::string label = g->spec.name;
+        std::string label = g->table.name;
         if (label.empty())
-            label = captionAsOneLine(text(g->spec.number));
-        out.emplace_back(g->spec.number, label);
+            label = captionAsOneLine(text(g->table.number));
+        out.emplace_back(g->table.number, label);
     }
     return out;
 }

@@ -26,7 +26,7 @@ class FormWindow;
 class Form {
   public:
     // Builds the window and its gadgets and shows it. A parent keeps the window above it.
-    Form(Runtime& runtime, const FormSpec& spec, Form* parent = nullptr);
+    Form(Runtime& runtime, const FormSpec& table, Form* parent = nullptr);
     ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -61,7 +61,7 @@ class Form {
 
     // Gadgets. Places and sizes are on the design grid and scaled like the layout table.
     bool has(int gadget) const;
-    void addGadget(const GadgetSpec& spec);
+    void addGadget(const GadgetSpec& table);
     void removeGadget(int gadget);
     void place(int gadget, int x, int y, int width, int height);
     std::string text(int gadget) const;  // caption or content; line breaks as in the caption
@@ -103,7 +103,7 @@ class Form {
     // Progress bars
     void setProgress(int gadget, int value, int maximum);
 
-    // Status bar fields (widths in design units; a status bar belongs to the form spec).
+    // Status bar fields (widths in design units; a status bar belongs to the form table).
     void setStatusFields(const std::vector<int>& widths);
     void setStatusText(int field, const std::string& text);
     std::string statusText(int field) const;

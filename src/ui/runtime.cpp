@@ -163,19 +163,19 @@ int Runtime::scaledY(int v) const {
     return static_cast<int>(std::lround(v * scaleY));
 }
 
-QFont Runtime::font(const FontSpec& spec) const {
-    QFont f(QString::fromStdString(spec.family));
+QFont Runtime::font(const FontSpec& fontSpec) const {
+    QFont f(QString::fromStdString(fontSpec.family));
     // Faces that are not installed fall back to one of the same kind, so layouts keep their
     // proportions: a monospace face for "Lucida Console", a sans one otherwise.
-    if (spec.family == "Lucida Console" || spec.family == "Courier New") {
+    if (fontSpec.family == "Lucida Console" || fontSpec.family == "Courier New") {
         f.setStyleHint(QFont::TypeWriter, QFont::PreferQuality);
-        f.setFamilies({QString::fromStdString(spec.family), "DejaVu Sans Mono", "monospace"});
+        f.setFamilies({QString::fromStdString(fontSpec.family), "DejaVu Sans Mono", "monospace"});
     } else {
         f.setStyleHint(QFont::SansSerif, QFont::PreferQuality);
-        f.setFamilies({QString::fromStdString(spec.family), "DejaVu Sans", "sans-serif"});
+        f.setFamilies({QString::fromStdString(fontSpec.family), "DejaVu Sans", "sans-serif"});
     }
-    f.setPointSize(std::max(1, spec.height));
-    f.setBold(spec.bold);
+    f.setPointSize(std::max(1, fontSpec.height));
+    f.setBold(fontSpec.bold);
     return f;
 }
 

@@ -56,7 +56,7 @@ class Runtime {
 
     // The default font of all gadgets.
     FontSpec defaultFont{"Lucida Console", 16, false};
-    QFont font(const FontSpec& spec) const;
+    QFont font(const FontSpec& fontSpec) const;
 
     // The desktop's work area (the screen without the task bar).
     Rect workArea() const;

@@ -10,14 +10,14 @@ namespace vandrix::shell::interfata {
 using ui::GadgetKind;
 
 ui::FormSpec layout() {
-    ui::FormSpec spec;
-    spec.name = "Interfata";
-    spec.title = "Interfata";
-    spec.width = 780;
-    spec.height = 520;
-    spec.statusBar = true;
-    spec.maximizeBox = false;
-    spec.gadgets = {
+    ui::FormSpec table;
+    table.name = "Interfata";
+    table.title = "Interfata";
+    table.width = 780;
+    table.height = 520;
+    table.statusBar = true;
+    table.maximizeBox = false;
+    table.gadgets = {
         {kEntry, GadgetKind::TextField, "", 0, 0, 300, 40, ui::kUpperCase, "entry"},
         {kPlus, GadgetKind::Button, "+", 300, 0, 50, 40, 0, ""},
         {kQtyButton, GadgetKind::Button, "", 350, 0, 50, 40, 0, ""},
@@ -46,24 +46,24 @@ ui::FormSpec layout() {
         {kPay2, GadgetKind::Button, "Incasare Card", 550, 390, 120, 60, 0, "pay2"},
         {kPay1, GadgetKind::Button, "Incasare Cash", 670, 390, 110, 60, 0, "pay1"},
     };
-    addKeypad(spec.gadgets, kKey0, kPoint, 550, 200, 60, 50, 40);
-    return spec;
+    addKeypad(table.gadgets, kKey0, kPoint, 550, 200, 60, 50, 40);
+    return table;
 }
 
 ui::FormSpec backdropLayout(int width, int height) {
-    ui::FormSpec spec;
-    spec.name = "Fundal";
-    spec.title = "";
-    spec.width = width;
-    spec.height = height;
-    spec.scaled = false;
-    spec.maximizeBox = true;
-    spec.gadgets = {
+    ui::FormSpec table;
+    table.name = "Fundal";
+    table.title = "";
+    table.width = width;
+    table.height = height;
+    table.scaled = false;
+    table.maximizeBox = true;
+    table.gadgets = {
         {kBackdropLeft, GadgetKind::Image, "", 0, 0, width / 2, height, 0, "backdrop-left"},
         {kBackdropRight, GadgetKind::Image, "", width / 2, 0, width - width / 2, height, 0,
          "backdrop-right"},
     };
-    return spec;
+    return table;
 }
 
 }  // namespace vandrix::shell::interfata

@@ -6,12 +6,12 @@ namespace vandrix::shell::interfatarapoarte {
 using ui::GadgetKind;
 
 ui::FormSpec layout() {
-    ui::FormSpec spec;
-    spec.name = "Interfatarapoarte";
-    spec.title = "Rapoarte";
-    spec.width = 600;
-    spec.height = 400;
-    spec.gadgets = {
+    ui::FormSpec table;
+    table.name = "Interfatarapoarte";
+    table.title = "Rapoarte";
+    table.width = 600;
+    table.height = 400;
+    table.gadgets = {
         {kPeriods, GadgetKind::ListView, "eod|suma|data", 0, 0, 390, 280, ui::kFullRowSelect,
          "periods"},
         {kCashIn, GadgetKind::Button, "Sume Introduse", 400, 0, 200, 70, 0, ""},
@@ -24,7 +24,7 @@ ui::FormSpec layout() {
         {kLabels, GadgetKind::Button, "Printare\r\nEtichete", 190, 330, 200, 70, 0, ""},
         {kInvoice, GadgetKind::Button, "Factura la\r\nBonFiscal", 400, 330, 200, 70, 0, ""},
     };
-    return spec;
+    return table;
 }
 
 }  // namespace vandrix::shell::interfatarapoarte
