@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyleOptionTab>
 
+#include "ui/form_gadget.h"
 #include "ui/widgets.h"
 
 namespace vandrix::ui {
@@ -31,13 +32,6 @@ int buttonStyle(bool pressed, bool focused) {
 }
 
 namespace {
-
-QString displayCaption(const QString& caption) {
-    QString text = caption;
-    text.replace("\r\n", "\n");
-    text.replace('\r', '\n');
-    return text;
-}
 
 // The caption's text drawn several times around its place in the outline colour, then once in
 // place in the fill colour: the outlined look of disabled captions and unselected tabs.
@@ -79,7 +73,7 @@ void OwnerDrawnButton::paintEvent(QPaintEvent*) {
     p.setFont(font());
     const QRect captionRect(0, h / 4, w, h - h / 4);
     const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip;
-    const QString caption = displayCaption(text());
+    const QString caption = detail::displayText(text().toStdString());
     if (isEnabled()) {
         p.setPen(textColour);
         p.drawText(captionRect, flags, caption);

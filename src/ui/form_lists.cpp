@@ -1,0 +1,185 @@
+// Forms: the list views (the receipt grid among them), progress bars and the status bar.
+#include <QLabel>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+#include "ui/form.h"
+#include "ui/form_gadget.h"
+#include "ui/runtime.h"
+#include "ui/widgets.h"
+
+namespace vandrix::ui {
+
+using namespace detail;
+
+// ---- lists ----
+
+void Form::setColumns(int gadget, const std::vector<std::string>& titles,
+                      const std::vector<int>& widths) {
+    auto* t = asList(widget(gadget));
+    if (!t)
+        return;
+    QStringList labels;
+    for (const auto& title : titles)
+        labels << q(title);
+    t->setColumnCount(static_cast<int>(titles.size()));
+    t->setHeaderLabels(labels);
+    for (size_t i = 0; i < widths.size() && i < titles.size(); ++i)
+        setColumnWidth(gadget, static_cast<int>(i), widths[i]);
+}
+
+void Form::setColumnWidth(int gadget, int column, int width) {
+    auto* t = asList(widget(gadget));
+    if (!t)
+        return;
+    if (width == 0) {
+        t->setColumnHidden(column, true);
+        return;
+    }
+    t->setColumnHidden(column, false);
+    t->setColumnWidth(column, scaled_ ? runtime_.scaledX(width) : width);
+}
+
+void Form::clearRows(int gadget) {
+    if (auto* t = asList(widget(gadget))) {
+        QSignalBlocker block(t);
+        t->clear();
+    }
+}
+
+void Form::addRow(int gadget, const std::vector<std::string>& cells) {
+    auto* t = asList(widget(gadget));
+    if (!t)
+        return;
+    auto* item = new QTreeWidgetItem();
+    for (size_t i = 0; i < cells.size(); ++i)
+        item->setText(static_cast<int>(i), q(cells[i]));
+    if (find(gadget)->table.flags & kCheckBoxes)
+        item->setCheckState(0, Qt::Unchecked);
+    QSignalBlocker block(t);
+    t->addTopLevelItem(item);
+}
+
+void Form::removeRow(int gadget, int row) {
+    auto* t = asList(widget(gadget));
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return;
+    QSignalBlocker block(t);
+    delete t->takeTopLevelItem(row);
+}
+
+int Form::rowCount(int gadget) const {
+    auto* t = asList(widget(gadget));
+    return t ? t->topLevelItemCount() : 0;
+}
+
+std::string Form::cell(int gadget, int row, int column) const {
+    auto* t = asList(widget(gadget));
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return {};
+    return s(t->topLevelItem(row)->text(column));
+}
+
+void Form::setCell(int gadget, int row, int column, const std::string& text) {
+    auto* t = asList(widget(gadget));
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return;
+    t->topLevelItem(row)->setText(column, q(text));
+}
+
+int Form::selectedRow(int gadget) const {
+    auto* t = asList(widget(gadget));
+    if (!t)
+        return -1;
+    auto items = t->selectedItems();
+    return items.isEmpty() ? -1 : t->indexOfTopLevelItem(items.front());
+}
+
+void Form::selectRow(int gadget, int row) {
+    auto* t = asList(widget(gadget));
+    if (!t)
+        return;
+    QSignalBlocker block(t);
+    t->clearSelection();
+    if (row >= 0 && row < t->topLevelItemCount()) {
+        QTreeWidgetItem* item = t->topLevelItem(row);
+        t->setCurrentItem(item);
+        item->setSelected(true);
+        t->scrollToItem(item);
+    }
+}
+
+bool Form::isChecked(int gadget, int row) const {
+    auto* t = asList(widget(gadget));
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return false;
+    return t->topLevelItem(row)->checkState(0) == Qt::Checked;
+}
+
+void Form::setChecked(int gadget, int row, bool checked) {
+    auto* t = asList(widget(gadget));
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return;
+    QSignalBlocker block(t);
+    t->topLevelItem(row)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void Form::setRowColours(int gadget, int row, Colour text, Colour back) {
+    auto* t = asList(widget(gadget));
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return;
+    QTreeWidgetItem* item = t->topLevelItem(row);
+    for (int c = 0; c < t->columnCount(); ++c) {
+        item->setForeground(c, toQColor(text));
+        item->setBackground(c, toQColor(back));
+    }
+}
+
+void Form::setProgress(int gadget, int value, int maximum) {
+    if (auto* p = qobject_cast<QProgressBar*>(widget(gadget))) {
+        p->setRange(0, maximum);
+        p->setValue(value);
+    }
+}
+
+// ---- status bar ----
+
+void Form::setStatusFields(const std::vector<int>& widths) {
+    if (!statusBar_)
+        return;
+    for (auto* child : statusBar_->findChildren<QLabel*>()) {
+        statusBar_->removeWidget(child);
+        delete child;
+    }
+    for (int w : widths) {
+        auto* label = new QLabel(statusBar_);
+        int pixels = scaled_ ? runtime_.scaledX(w) : w;
+        label->setFixedWidth(pixels);
+        label->setVisible(pixels > 0);
+        statusBar_->addWidget(label);
+    }
+}
+
+int Form::statusFieldCount() const {
+    if (!statusBar_)
+        return 0;
+    return static_cast<int>(statusBar_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly).size());
+}
+
+void Form::setStatusText(int field, const std::string& text) {
+    if (!statusBar_)
+        return;
+    auto labels = statusBar_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    if (field >= 0 && field < labels.size())
+        labels[field]->setText(q(text));
+}
+
+std::string Form::statusText(int field) const {
+    if (!statusBar_)
+        return {};
+    auto labels = statusBar_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    return field >= 0 && field < labels.size() ? s(labels[field]->text()) : std::string();
+}
+
+}  // namespace vandrix::ui
