@@ -48,44 +48,6 @@ void appendEscaped(std::string& out, unsigned char byte) {
 
 }  // namespace
 
-std::u32string decodeUtf8(std::string_view utf8) {
-    std::u32string result;
-    result.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        auto lead = static_cast<unsigned char>(utf8[i]);
-        int extra = lead < 0x80             ? 0
-                    : (lead & 0xE0) == 0xC0 ? 1
-                    : (lead & 0xF0) == 0xE0 ? 2
-                    : (lead & 0xF8) == 0xF0 ? 3
-                                            : -1;
-        if (extra < 0 || (extra > 0 && i + extra >= utf8.size())) {
-            result += U'\uFFFD';
-            ++i;
-            continue;
-        }
-        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-        bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
-            auto next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                ok = false;
-                break;
-            }
-            c = (c << 6) | (next & 0x3F);
-        }
-        constexpr std::array<char32_t, 4> kMinimum = {0, 0x80, 0x800, 0x10000};
-        if (!ok || c < kMinimum[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            result += U'\uFFFD';
-            ++i;
-            continue;
-        }
-        result += c;
-        i += extra + 1;
-    }
-    return result;
-}
-
 unsigned char toWinAnsi(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<unsigned char>(c);

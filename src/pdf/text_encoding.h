@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/utf8.h"
+
 namespace vandrix::pdf {
 
 // The program's UTF-8 text as Unicode code points; an invalid byte becomes U+FFFD.
-std::u32string decodeUtf8(std::string_view utf8);
+using platform::decodeUtf8;
 
 // The WinAnsiEncoding code of a character. Romanian letters that the encoding lacks
 // (a breve, s and t with comma or cedilla) become their base letters; any other character the

@@ -4,16 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/utf8.h"
+
 namespace vandrix::shell {
 namespace {
-
-int letterCount(const std::string& s) {
-    int n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80)
-            ++n;
-    return n;
-}
 
 int lineBreakPairs(const std::string& s) {
     int n = 0;
@@ -26,7 +20,7 @@ int lineBreakPairs(const std::string& s) {
 
 DialogLayout dialogLayout(const std::string& text, const std::string& title) {
     DialogLayout layout;
-    int w = std::max(letterCount(text), letterCount(title));
+    int w = std::max(platform::utf8LetterCount(text), platform::utf8LetterCount(title));
     int pairs = lineBreakPairs(text);
     if (w > 80) {
         layout.lines = static_cast<int>(std::lround(w / 15.0)) + 2 * pairs;

@@ -4,16 +4,12 @@
 #include "shell/application.h"
 #include "shell/dialogs.h"
 #include "shell/operators.h"
+#include "shell/settings.h"
 
 namespace vandrix::shell {
 
 std::string typedPassword(const std::string& inputResult) {
-    size_t bar = inputResult.find('|');
-    if (bar == std::string::npos)
-        return {};
-    size_t end = inputResult.find('|', bar + 1);
-    return inputResult.substr(bar + 1,
-                              end == std::string::npos ? std::string::npos : end - bar - 1);
+    return field(inputResult, '|', 2);
 }
 
 void login(Application& app) {

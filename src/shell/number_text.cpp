@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/utf8.h"
 #include "shell/settings.h"
 
 namespace vandrix::shell {
@@ -20,13 +21,6 @@ size_t byteOffsetOfLetter(const std::string& text, int n) {
         }
     }
     return text.size();
-}
-
-int letterCount(const std::string& text) {
-    int n = 0;
-    for (unsigned char c : text)
-        n += (c & 0xC0) != 0x80;
-    return n;
 }
 
 }  // namespace
@@ -53,14 +47,14 @@ double round2(double value) {
 }
 
 std::string rightAlign(const std::string& text, int n, char fill) {
-    int letters = letterCount(text);
+    int letters = platform::utf8LetterCount(text);
     if (letters >= n)
         return text.substr(0, byteOffsetOfLetter(text, n));
     return std::string(static_cast<size_t>(n - letters), fill) + text;
 }
 
 std::string leftAlign(const std::string& text, int n, char fill) {
-    int letters = letterCount(text);
+    int letters = platform::utf8LetterCount(text);
     if (letters >= n)
         return text.substr(0, byteOffsetOfLetter(text, n));
     return text + std::string(static_cast<size_t>(n - letters), fill);

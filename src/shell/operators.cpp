@@ -12,16 +12,6 @@ namespace {
 
 constexpr const char* kOperators = "operatori.ini";
 
-// The text between the first and the second "=" ("" without one).
-std::string secondField(const std::string& line) {
-    size_t first = line.find('=');
-    if (first == std::string::npos)
-        return {};
-    size_t second = line.find('=', first + 1);
-    return line.substr(first + 1,
-                       second == std::string::npos ? std::string::npos : second - first - 1);
-}
-
 }  // namespace
 
 std::int64_t passwordValue(const std::string& text) {
@@ -37,7 +27,7 @@ std::optional<std::string> findOperator(const std::vector<std::string>& lines,
             continue;
         size_t equals = line.find('=');
         std::string name = trim(line.substr(0, equals));
-        if (passwordValue(secondField(line)) == typed)
+        if (passwordValue(field(line, '=', 2)) == typed)
             return name;
     }
     return std::nullopt;

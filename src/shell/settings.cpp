@@ -13,17 +13,6 @@ namespace {
 
 // The text between separator number `index` - 1 and `index` (fields counted from 1); the
 // whole text is field 1 when there is no separator, and a field beyond the last is "".
-std::string field(const std::string& s, char separator, int index) {
-    size_t start = 0;
-    for (int i = 1; i < index; ++i) {
-        size_t at = s.find(separator, start);
-        if (at == std::string::npos)
-            return {};
-        start = at + 1;
-    }
-    size_t end = s.find(separator, start);
-    return s.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
 
 // Every occurrence of `what` removed from s.
 std::string removeAll(std::string s, const std::string& what) {
@@ -44,6 +33,18 @@ std::string portName(const std::string& raw) {
 }
 
 }  // namespace
+
+std::string field(const std::string& s, char separator, int index) {
+    size_t start = 0;
+    for (int i = 1; i < index; ++i) {
+        size_t at = s.find(separator, start);
+        if (at == std::string::npos)
+            return {};
+        start = at + 1;
+    }
+    size_t end = s.find(separator, start);
+    return s.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
 
 std::string PaymentMode::code() const {
     return field(definition, '|', 2);

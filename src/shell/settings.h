@@ -57,6 +57,9 @@ double numberOf(const std::string& s);
 // is 42); a text without them reads 0; a longer run of digits stops before it overflows.
 std::int64_t integerValue(const std::string& s);
 
+// Field index (from 1) of s split at the separator; "" when s has fewer fields.
+std::string field(const std::string& s, char separator, int index);
+
 // A key line split as the settings files read it: the key is the text before the first "=",
 // trimmed and upper-cased; the value the text between the first and the second "=".
 struct KeyLine {

@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
+#include "platform/utf8.h"
 
 namespace vandrix::shell {
 namespace {
@@ -15,32 +16,13 @@ constexpr const char* kCaleBonuri = "CaleBonuri.ini";
 constexpr const char* kModuriPlata = "ModuriPlata.ini";
 constexpr const char* kGrupa = "grupa.ini";
 
-bool isValidUtf8(const std::string& bytes) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-        auto b = static_cast<unsigned char>(bytes[i]);
-        size_t len = b < 0x80             ? 1
-                     : (b & 0xE0) == 0xC0 ? 2
-                     : (b & 0xF0) == 0xE0 ? 3
-                     : (b & 0xF8) == 0xF0 ? 4
-                                          : 0;
-        if (len == 0 || i + len > bytes.size())
-            return false;
-        for (size_t k = 1; k < len; ++k)
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += len;
-    }
-    return true;
-}
-
 // The lines of a settings file written in UTF-8. A file saved by hand in the ANSI code page
 // (an editor's default on the shop's PC) is read as ANSI instead of yielding broken text.
 std::vector<std::string> readUtf8OrAnsiLines(const std::string& path) {
     auto bytes = platform::readWholeFile(path);
     if (!bytes)
         return {};
-    Encoding encoding = isValidUtf8(*bytes) ? Encoding::Utf8 : Encoding::Ansi;
+    Encoding encoding = platform::isValidUtf8(*bytes) ? Encoding::Utf8 : Encoding::Ansi;
     return platform::readLines(path, encoding).value_or(std::vector<std::string>{});
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/process.h"
+#include "platform/text_file.h"
 #include "temp_folder.h"
 
 namespace vandrix::testing {
@@ -13,20 +14,8 @@ bool ScenarioRun::transcriptHas(const std::string& line) const {
 }
 
 std::vector<std::string> fileLines(const std::filesystem::path& file) {
-    std::string bytes = readFileBytes(file);
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
+    return platform::readLines(file.string(), platform::Encoding::Utf8)
+        .value_or(std::vector<std::string>{});
 }
 
 ScenarioRun runScenario(const std::filesystem::path& folder, const std::string& script,

@@ -1,6 +1,7 @@
 // Windows-1250 conversion through glibc's iconv, one character at a time so that a character
 // the code page lacks becomes '?' without losing the rest of the text.
 #include "platform/codepage.h"
+#include "platform/utf8.h"
 
 #include <iconv.h>
 
@@ -42,19 +43,6 @@ class Converter {
     iconv_t cd_;
 };
 
-// Length of the UTF-8 sequence that starts with byte b, or 0 for a byte that cannot start one.
-size_t sequenceLength(unsigned char b) {
-    if (b < 0x80)
-        return 1;
-    if ((b & 0xE0) == 0xC0)
-        return 2;
-    if ((b & 0xF0) == 0xE0)
-        return 3;
-    if ((b & 0xF8) == 0xF0)
-        return 4;
-    return 0;
-}
-
 bool isContinuation(unsigned char b) {
     return (b & 0xC0) == 0x80;
 }
@@ -73,7 +61,7 @@ std::string utf8ToAnsi(std::string_view utf8) {
             ++i;
             continue;
         }
-        size_t len = sequenceLength(b);
+        size_t len = utf8SequenceLength(b);
         bool complete = len > 0 && i + len <= utf8.size();
         for (size_t k = 1; complete && k < len; ++k)
             complete = isContinuation(static_cast<unsigned char>(utf8[i + k]));
