@@ -2,6 +2,7 @@
 // sequence, the sale window's loop and the shutdown.
 #include "backoffice/reports_window.h"
 #include "fiscal/payment.h"
+#include "fiscal/pending_receipts.h"
 #include "fiscal/period_totals.h"
 #include "sale/sale_desk.h"
 #include "shell/application.h"
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
     subsystems.repairPeriodTotals = [](shell::Application&) {
         return fiscal::repairPeriodTotals(shell::kDatabaseFile);
     };
+    subsystems.deliverPendingReceipts = [](shell::Application& app, bool atStart) {
+        fiscal::deliverPendingReceipts(app, atStart);
+    };
     subsystems.saleOperations = [](shell::Application& app, ui::Form& form) {
         auto desk = std::make_unique<sale::SaleDesk>(app, form);
         desk->takePayment = [&app, &form, d = desk.get()](int mode) {
@@ -21,6 +25,7 @@ int main(int argc, char** argv) {
             d->showGrid();
         };
         desk->openReports = [&app, &form] { backoffice::openReportsWindow(app, form); };
+        desk->retryDeliveries = [&app] { fiscal::deliverPendingReceipts(app, false); };
         return desk;
     };
     return shell::runProgram(argc, argv, subsystems);

@@ -20,8 +20,10 @@ struct Payment {
     std::vector<PaymentRow> payments;  // the split window's list (mode 0)
 };
 
-// Tells the cashier in the program's message box when the receipt did not reach the fiscal
-// printer or could not be stored; the receipt is never silently lost.
-void finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const Payment& payment);
+// Stores the receipt and hands its file to the fiscal printer, exactly once. True when the
+// receipt is stored: its file is then in ServerDir, or waits in the spool (the cashier is told)
+// until it can go. False when nothing was stored and nothing was sent: the cashier is told that
+// the payment was not recorded, and the receipt stays on the screen to be paid again.
+bool finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const Payment& payment);
 
 }  // namespace vandrix::fiscal

@@ -6,6 +6,7 @@
 #include "shell/Interfatacolor/interfata.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
+#include "shell/money.h"
 #include "shell/number_text.h"
 #include "shell/settings.h"
 #include "ui/form.h"
@@ -13,14 +14,13 @@
 namespace vandrix::fiscal {
 
 using namespace shell::interfata;
-using shell::money;
-using shell::numberOf;
 using shell::rightAlign;
 
 namespace {
 
-void showPaying(shell::Application& app, int mode, double amount) {
-    app.display.set("INCASARE " + modeName(app.settings, mode), rightAlign(money(amount), 20));
+void showPaying(shell::Application& app, int mode, shell::Cents amount) {
+    app.display.set("INCASARE " + modeName(app.settings, mode),
+                    rightAlign(shell::formatCents(amount), 20));
 }
 
 void clearEntry(ui::Form& f) {
@@ -34,17 +34,24 @@ bool takePayment(shell::Application& app, ui::Form& f, sale::ReceiptGrid& grid, 
     // Nothing to pay on an empty receipt (the quick-cash key can be pressed at any time).
     if (grid.empty())
         return false;
-    // 1.-2. The amount typed (quantity x entry), or the whole amount still to pay.
-    float amount = static_cast<float>(numberOf(f.text(kQuantity))) *
-                   static_cast<float>(numberOf(f.text(kEntry)));
-    const float total = static_cast<float>(numberOf(f.text(kTotal)));
-    const float paid = static_cast<float>(numberOf(f.text(kPaid)));
+    // 1.-2. The amount typed (quantity x entry, to the cent), or the whole amount still to pay.
+    const auto typed = shell::typedAmount(f.text(kQuantity), f.text(kEntry));
+    if (!typed || *typed < 0) {
+        clearEntry(f);
+        app.dialogs.message("Suma nepermisa\r\n\r\nSuma introdusa nu este un numar sau depaseste " +
+                                shell::formatCents(shell::kMaxAmount) + ".\r\n\r\n",
+                            "Eroare", shell::kButtonsOk);
+        return false;
+    }
+    shell::Cents amount = *typed;
+    const shell::Cents total = shell::scaledOr0(f.text(kTotal), 2);
+    const shell::Cents paid = shell::scaledOr0(f.text(kPaid), 2);
     if (amount == 0)
         amount = total;
     // 3. A part of it: the rest in the split-payment window.
     if (amount < total) {
-        f.setText(kTotal, rightAlign(money(total - amount), 7));
-        f.setText(kPaid, rightAlign(money(paid + amount), 7));
+        f.setText(kTotal, sale::amountField(total - amount));
+        f.setText(kPaid, sale::amountField(paid + amount));
         showPaying(app, mode, amount);
         return openSplitPaymentWindow(app, f, grid, mode);
     }
@@ -55,17 +62,20 @@ bool takePayment(shell::Application& app, ui::Form& f, sale::ReceiptGrid& grid, 
         return false;
     }
     // 5.-6. Paid.
-    if (amount == total)
-        amount = static_cast<float>(numberOf(f.text(kTotal)));
-    f.setText(kTotal, rightAlign(money(total - amount), 7));
-    f.setText(kPaid, rightAlign(money(paid + amount), 7));
+    f.setText(kTotal, sale::amountField(total - amount));
+    f.setText(kPaid, sale::amountField(paid + amount));
     clearEntry(f);
     // 7. Finished: stored, handed to the driver, and the screen cleared for the next customer.
     showPaying(app, mode, amount);
-    finishReceipt(app, grid, {mode, f.text(kPaid), {}});
+    if (!finishReceipt(app, grid, {mode, f.text(kPaid), {}})) {
+        // Nothing was stored or sent: the receipt stays on the screen, unpaid, to be paid again.
+        f.setText(kTotal, sale::recomputeReceiptTotals(grid));
+        f.setText(kPaid, "");
+        return false;
+    }
     grid.clear();
-    f.setText(kTotal, rightAlign(money(0), 7));
-    f.setText(kPaid, rightAlign(money(0), 7));
+    f.setText(kTotal, sale::amountField(0));
+    f.setText(kPaid, sale::amountField(0));
     clearEntry(f);
     return true;
 }

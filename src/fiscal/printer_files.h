@@ -36,30 +36,6 @@ struct ReceiptForFiles {
     std::string freeText;              // the four free-text lines joined with "|", "" when none
 };
 
-struct ReceiptFiles {
-    std::string name;       // "BonCMP-000000123-POS01.txt"
-    std::string folder;     // the temporary folder they were written in (with separator)
-    double receiptSum = 0;  // the receipt's value after discounts
-    std::array<double, 5> paidByMode{};  // modes 1 to 4 at indexes 1 to 4
-    bool written = false;                // false when a file could not be written
-};
-
-// Writes the three files into the user's temporary folder.
-ReceiptFiles writeReceiptFiles(const ReceiptForFiles& receipt, const shell::Settings& settings,
-                               const std::string& fileNumber);
-
-// The outcome of a delivery: whether the driver file reached ServerDir (the text and Datecs
-// copies are for other programs and do not stop a sale).
-struct Delivery {
-    bool driverFileDelivered = false;
-    std::string undeliveredPath;  // where the driver file stayed when it was not delivered
-};
-
-// Moves and copies the receipt files into ServerDir, NoteDir, NOTEDIR2..4 and DATECS, removing
-// stale files of the same name first.
-Delivery deliverReceiptFiles(const ReceiptFiles& files, const shell::Settings& settings,
-                             platform::Clock& clock);
-
 // The X (kind 0) or Z (kind 1) report request; nothing when the Fiscal setting is 0. Returns the
 // path of the delivered file ("" when none was written or it could not be delivered).
 std::string writeReportRequest(int kind, long period, const shell::Settings& settings,

@@ -9,6 +9,7 @@
 
 #include "fiscal/printer_files.h"
 #include "platform/text_file.h"
+#include "shell/money.h"
 
 namespace vandrix::fiscal {
 
@@ -19,8 +20,8 @@ struct ReceiptRecords {
     Lines driver;  // the driver's command file
     Lines text;    // the note printers' text
     Lines datecs;  // the Datecs-style copy
-    double receiptSum = 0;
-    std::array<double, 5> paidByMode{};
+    shell::Cents receiptSum = 0;
+    std::array<shell::Cents, 5> paidByMode{};
 };
 
 ReceiptRecords buildReceiptRecords(const ReceiptForFiles& receipt, const shell::Settings& settings);

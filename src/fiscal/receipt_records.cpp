@@ -1,8 +1,10 @@
 // The records of a paid receipt: the driver's command file, the note printers' text and the
 // Datecs-style copy, with the receipt's value and the amounts paid in each mode.
 #include <algorithm>
+#include <string_view>
 
 #include "fiscal/printer_records.h"
+#include "shell/money.h"
 #include "shell/number_text.h"
 #include "shell/settings.h"
 
@@ -11,9 +13,10 @@ namespace {
 
 using platform::EncodedLine;
 using platform::Encoding;
-using shell::money;
-using shell::numberOf;
-using shell::rightAlign;
+using shell::Cents;
+using shell::formatCents;
+using shell::padLeft;
+using shell::scaledOr0;
 using shell::trim;
 
 constexpr const char* kDatecsPrefix = ",1,______,_,__;";
@@ -22,14 +25,29 @@ std::string datecs(char command, const std::string& fields) {
     return std::string(1, command) + kDatecsPrefix + fields;
 }
 
-bool validMode(int mode) {
-    return mode >= 1 && mode <= 4;
+// A text inside a record, with every character that would break the record's syntax (its
+// separators, a line break, any control character) replaced by a space. Only the record
+// changes: the database keeps the text as it was typed.
+std::string withSpacesFor(std::string text, std::string_view separators) {
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || separators.find(c) != std::string_view::npos)
+            c = ' ';
+    }
+    return text;
+}
+std::string driverField(const std::string& text) {
+    return withSpacesFor(text, "|~");
+}
+std::string datecsField(const std::string& text) {
+    return withSpacesFor(text, ";");
+}
+std::string textField(const std::string& text) {
+    return withSpacesFor(text, "");
 }
 
-// Amounts are compared in cents, so that a payment equal to the receipt's value never shows a
-// change of 0.00 through the rounding of the running sum.
-bool exceeds(double paid, double sum) {
-    return shell::round2(paid) > shell::round2(sum);
+bool validMode(int mode) {
+    return mode >= 1 && mode <= 4;
 }
 
 void addArticle(ReceiptRecords& out, const sale::Row& row) {
@@ -39,16 +57,18 @@ void addArticle(ReceiptRecords& out, const sale::Row& row) {
     const std::string price = trim(row[sale::kPriceCell]);
     const std::string quantity = trim(row[sale::kQuantityCell]);
     const std::string department = std::to_string(shell::integerOf(row[sale::kGroupCell]) - 1);
-    const double amount = numberOf(price) * numberOf(quantity);
+    const Cents amount = sale::lineAmount(row);
 
-    out.driver.push_back(
-        {"V|" + name + "~" + unit + "|" + vat + "|" + price + "|" + quantity + "|0|0|" + department,
-         Encoding::Ansi});
-    out.text.push_back({name, Encoding::Ansi});
-    out.text.push_back(
-        {quantity + " " + unit + "x" + price + " = " + money(amount), Encoding::Ansi});
-    out.datecs.push_back({datecs('S', name + ";" + price + ";" + quantity + ";" + department +
-                                          ";1;" + vat + ";0;0;" + unit),
+    out.driver.push_back({"V|" + driverField(name) + "~" + driverField(unit) + "|" +
+                              driverField(vat) + "|" + price + "|" + quantity + "|0|0|" +
+                              department,
+                          Encoding::Ansi});
+    out.text.push_back({textField(name), Encoding::Ansi});
+    out.text.push_back({quantity + " " + textField(unit) + "x" + price + " = " + formatCents(amount),
+                        Encoding::Ansi});
+    out.datecs.push_back({datecs('S', datecsField(name) + ";" + price + ";" + quantity + ";" +
+                                          department + ";1;" + datecsField(vat) + ";0;0;" +
+                                          datecsField(unit)),
                           Encoding::Ansi});
     out.receiptSum += amount;
 }
@@ -57,10 +77,11 @@ void addDiscount(ReceiptRecords& out, const sale::Row& row) {
     std::string percentText = row[sale::kPriceCell];
     percentText.erase(std::remove(percentText.begin(), percentText.end(), '%'), percentText.end());
     percentText = trim(percentText);
-    const double reduction = out.receiptSum * numberOf(percentText) / 100;
+    const Cents reduction = shell::percentOf(out.receiptSum, sale::discountPercent(row));
 
     out.driver.push_back({"U|1|-" + percentText, Encoding::Utf8});
-    out.text.push_back({"Dsicount " + percentText + "% = " + money(reduction), Encoding::Utf8});
+    out.text.push_back(
+        {"Dsicount " + percentText + "% = " + formatCents(reduction), Encoding::Utf8});
     out.datecs.push_back({datecs('T', "4;;;;;"), Encoding::Utf8});
     out.datecs.push_back({datecs('C', "1;" + percentText + ";;;;"), Encoding::Utf8});
     out.receiptSum -= reduction;
@@ -69,15 +90,16 @@ void addDiscount(ReceiptRecords& out, const sale::Row& row) {
 void addPaymentRecords(ReceiptRecords& out, const shell::Settings& settings, int mode,
                        const std::string& value) {
     const std::string code = fiscalCode(settings, mode);
-    out.driver.push_back({"P|" + code + "|" + value, Encoding::Ansi});
-    out.datecs.push_back({datecs('T', code + ";" + value + ";;;;"), Encoding::Utf8});
+    out.driver.push_back({"P|" + driverField(code) + "|" + value, Encoding::Ansi});
+    out.datecs.push_back(
+        {datecs('T', datecsField(code) + ";" + value + ";;;;"), Encoding::Utf8});
 }
 
-std::string totalLine(double sum) {
-    return "Total    :" + rightAlign(money(sum), 7);
+std::string totalLine(Cents sum) {
+    return "Total    :" + padLeft(formatCents(sum), 7);
 }
-std::string changeLine(double change) {
-    return "Rest     :" + rightAlign(money(change), 7);
+std::string changeLine(Cents change) {
+    return "Rest     :" + padLeft(formatCents(change), 7);
 }
 
 void addSplitPayment(ReceiptRecords& out, const ReceiptForFiles& receipt,
@@ -85,35 +107,35 @@ void addSplitPayment(ReceiptRecords& out, const ReceiptForFiles& receipt,
     for (const PaymentRow& row : receipt.payments) {
         const std::string value = trim(row.value);
         if (validMode(row.mode))
-            out.paidByMode[static_cast<size_t>(row.mode)] += numberOf(value);
+            out.paidByMode[static_cast<size_t>(row.mode)] += scaledOr0(value, 2);
         addPaymentRecords(out, settings, row.mode, value);
     }
     // The note printers get the four modes and the total in one write.
     std::string summary;
-    double paid = 0;
+    Cents paid = 0;
     for (int m = 1; m <= 4; ++m) {
-        const double amount = out.paidByMode[static_cast<size_t>(m)];
+        const Cents amount = out.paidByMode[static_cast<size_t>(m)];
         paid += amount;
-        summary +=
-            "Modplata " + modeName(settings, m) + ":" + rightAlign(money(amount), 7) + "\r\n";
+        summary += "Modplata " + textField(modeName(settings, m)) + ":" +
+                   padLeft(formatCents(amount), 7) + "\r\n";
     }
     summary += "\r\n" + totalLine(out.receiptSum);
     out.text.push_back({summary, Encoding::Utf8});
-    if (exceeds(paid, out.receiptSum))
+    if (paid > out.receiptSum)
         out.text.push_back({"\r\n" + changeLine(paid - out.receiptSum), Encoding::Utf8});
 }
 
 void addSingleModePayment(ReceiptRecords& out, const ReceiptForFiles& receipt,
                           const shell::Settings& settings) {
     const std::string value = trim(receipt.paidField);
-    const double paid = numberOf(value);
+    const Cents paid = scaledOr0(value, 2);
     out.paidByMode[static_cast<size_t>(receipt.mode)] = paid;
     addPaymentRecords(out, settings, receipt.mode, value);
-    out.text.push_back(
-        {"\r\nModplata " + modeName(settings, receipt.mode) + ":" + rightAlign(value, 7),
-         Encoding::Utf8});
+    out.text.push_back({"\r\nModplata " + textField(modeName(settings, receipt.mode)) + ":" +
+                            padLeft(value, 7),
+                        Encoding::Utf8});
     out.text.push_back({"\r\n" + totalLine(out.receiptSum), Encoding::Utf8});
-    if (exceeds(paid, out.receiptSum))
+    if (paid > out.receiptSum)
         out.text.push_back({"\r\n" + changeLine(paid - out.receiptSum), Encoding::Utf8});
 }
 
@@ -122,11 +144,12 @@ void addFreeText(ReceiptRecords& out, const std::string& freeText) {
     for (const std::string& line : lines) {
         if (line.empty())
             continue;
-        out.text.push_back({line, Encoding::Utf8});
-        out.driver.push_back({"T|" + line, Encoding::Utf8});
+        out.text.push_back({textField(line), Encoding::Utf8});
+        out.driver.push_back({"T|" + driverField(line), Encoding::Utf8});
     }
-    out.datecs.push_back(
-        {datecs('P', lines[0] + ";" + lines[1] + ";" + lines[2] + ";;;"), Encoding::Utf8});
+    out.datecs.push_back({datecs('P', datecsField(lines[0]) + ";" + datecsField(lines[1]) + ";" +
+                                          datecsField(lines[2]) + ";;;"),
+                          Encoding::Utf8});
 }
 
 }  // namespace
@@ -146,7 +169,7 @@ std::string fiscalCode(const shell::Settings& settings, int mode) {
 }
 
 std::string receiptFileName(const std::string& fileNumber, const std::string& pos) {
-    return "BonCMP-" + rightAlign(fileNumber, 9, '0') + "-" + pos + ".txt";
+    return "BonCMP-" + shell::padLeft(fileNumber, 9, '0') + "-" + pos + ".txt";
 }
 
 std::array<std::string, 4> freeTextLines(const std::string& freeText) {
@@ -169,9 +192,9 @@ ReceiptRecords buildReceiptRecords(const ReceiptForFiles& receipt,
     out.text.push_back({"", Encoding::Ansi});
 
     if (!receipt.cui.empty()) {
-        out.text.push_back({"CUI CLIENT: " + receipt.cui, Encoding::Utf8});
-        out.driver.push_back({"C|" + receipt.cui + "| | |", Encoding::Utf8});
-        out.datecs.push_back({datecs('K', receipt.cui + ";"), Encoding::Utf8});
+        out.text.push_back({"CUI CLIENT: " + textField(receipt.cui), Encoding::Utf8});
+        out.driver.push_back({"C|" + driverField(receipt.cui) + "| | |", Encoding::Utf8});
+        out.datecs.push_back({datecs('K', datecsField(receipt.cui) + ";"), Encoding::Utf8});
     }
 
     if (receipt.grid != nullptr) {

@@ -1,9 +1,8 @@
 // The rows of a paid receipt.
 #include "fiscal/receipt_storage.h"
 
-#include <charconv>
-
 #include "platform/clock.h"
+#include "shell/money.h"
 #include "shell/number_text.h"
 #include "shell/settings.h"
 #include "store/database.h"
@@ -14,23 +13,19 @@ using sale::kIdCell;
 using sale::kPriceCell;
 using sale::kQuantityCell;
 using sale::kVatGroupCell;
-using shell::money;
-using shell::numberOf;
-using shell::round2;
+using shell::Cents;
+using shell::formatCents;
 
 namespace {
 
-std::string withoutPercent(std::string text) {
-    for (size_t i = text.find('%'); i != std::string::npos; i = text.find('%'))
-        text.erase(i, 1);
-    return text;
-}
-
-// A number written without trailing zeros: 12.5, 3.
-std::string plainNumber(double value) {
-    char buffer[64];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc() ? std::string(buffer, end) : "0";
+// An amount written without trailing zeros: 12.5, 3.
+std::string plainNumber(Cents value) {
+    std::string text = formatCents(value);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text == "-0" ? "0" : text;
 }
 
 // The VAT group a line counts in: "1" to "5", "0" as 5; 0 for any other text.
@@ -72,10 +67,11 @@ bool insertLines(store::Database& db, const sale::ReceiptGrid& grid, const Ids& 
     return true;
 }
 
-double storedValue(store::Database& db, long receiptId) {
-    auto q =
-        db.query("select sum(pret*cant) from spbon where idbon=?", {std::to_string(receiptId)});
-    return q.next() ? round2(q.real(0)) : 0;
+// After a refused COMMIT the transaction is rolled back; should the database still hold the
+// receipt's row, the commit did go through and the receipt is stored.
+bool receiptRowExists(store::Database& db, long receiptId, const std::string& stamp) {
+    return db.scalarInteger("select count(*) from bon where id=? and databon=?",
+                            {std::to_string(receiptId), stamp}) > 0;
 }
 
 }  // namespace
@@ -86,71 +82,105 @@ VatRates readVatRates(store::Database& db) {
     while (q.next()) {
         long id = static_cast<long>(q.integer(0));
         if (id >= 1 && id <= 5)
-            rates[static_cast<size_t>(id)] = numberOf(q.text(1));
+            rates[static_cast<size_t>(id)] = shell::scaledOr0(q.text(1), 2);
     }
     return rates;
 }
 
 std::vector<std::string> storedPrices(const sale::ReceiptGrid& grid) {
     std::vector<std::string> prices;
-    double receiptSum = 0;
+    Cents receiptSum = 0;
     for (int i = 0; i < grid.size(); ++i) {
         const sale::Row& row = grid.row(i);
         if (sale::isDiscountRow(row)) {
-            double percent = numberOf(shell::trim(withoutPercent(row[kPriceCell])));
-            double reduction = receiptSum * percent / 100;
+            const Cents reduction = shell::percentOf(receiptSum, sale::discountPercent(row));
             receiptSum -= reduction;
-            prices.push_back(money(-reduction));
+            prices.push_back(formatCents(-reduction));
         } else {
-            double price = numberOf(withoutPercent(row[kPriceCell]));
-            receiptSum += price * numberOf(row[kQuantityCell]);
-            prices.push_back(plainNumber(price));
+            receiptSum += sale::lineAmount(row);
+            prices.push_back(plainNumber(shell::scaledOr0(row[kPriceCell], 2)));
         }
     }
     return prices;
 }
 
 VatSums vatSums(const sale::ReceiptGrid& grid, const VatRates& rates) {
-    VatSums sums;
-    const std::vector<std::string> prices = storedPrices(grid);
+    std::array<Cents, 6> gross{};
+    std::array<bool, 6> used{};
+    Cents running = 0, discount = 0;
     for (int i = 0; i < grid.size(); ++i) {
         const sale::Row& row = grid.row(i);
-        if (sale::isDiscountRow(row))
+        if (sale::isDiscountRow(row)) {
+            const Cents reduction = shell::percentOf(running, sale::discountPercent(row));
+            running -= reduction;
+            discount += reduction;
             continue;
-        int g = vatGroupOf(row);
-        if (g == 0)
+        }
+        const Cents value = sale::lineAmount(row);
+        running += value;
+        if (int g = vatGroupOf(row); g != 0) {
+            gross[static_cast<size_t>(g)] += value;
+            used[static_cast<size_t>(g)] = true;
+        }
+    }
+    // The discount, spread over the groups as the fiscal printer spreads a subtotal discount.
+    Cents allGross = 0;
+    size_t largest = 0;
+    for (size_t g = 1; g <= 5; ++g) {
+        allGross += gross[g];
+        if (used[g] && (largest == 0 || gross[g] > gross[largest]))
+            largest = g;
+    }
+    if (discount != 0 && allGross != 0) {
+        Cents given = 0;
+        std::array<Cents, 6> share{};
+        for (size_t g = 1; g <= 5; ++g) {
+            share[g] = shell::divideRounded(static_cast<__int128>(discount) * gross[g], allGross);
+            given += share[g];
+        }
+        share[largest] += discount - given;
+        for (size_t g = 1; g <= 5; ++g)
+            gross[g] -= share[g];
+    }
+    VatSums sums;
+    for (size_t g = 1; g <= 5; ++g) {
+        if (!used[g])
             continue;
-        const size_t k = static_cast<size_t>(g);
-        double value = numberOf(prices[static_cast<size_t>(i)]) * numberOf(row[kQuantityCell]);
-        double vat = numberOf(sums.vat[k]) + value - value / (1 + rates[k] / 100);
-        sums.vat[k] = money(round2(vat));
-        sums.gross[k] = money(round2(numberOf(sums.gross[k]) + value));
+        sums.gross[g] = formatCents(gross[g]);
+        sums.vat[g] = formatCents(shell::divideRounded(static_cast<__int128>(gross[g]) * rates[g],
+                                                       10000 + rates[g]));
     }
     return sums;
 }
 
-StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt) {
+StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt,
+                           const BeforeRows& beforeRows) {
     StoredReceipt result;
     const sale::ReceiptGrid& grid = *receipt.grid;
     const VatRates rates = readVatRates(db);
     const VatSums sums = vatSums(grid, rates);
+    const std::string stamp = platform::databaseStamp(receipt.time);
     result.stored = db.transaction([&] {
         Ids ids = nextIds(db, receipt.period, true);
         result.receiptId = ids.receiptId;
         result.receiptNumber = ids.receiptNumber;
+        if (beforeRows && !beforeRows(ids.receiptId))
+            return false;
         if (!insertLines(db, grid, ids))
             return false;
+        // The receipt's value is the sum of its line values less the discount, to the cent,
+        // the same amount the screen showed and the fiscal printer's file adds up to.
         store::Params values = {std::to_string(ids.receiptId),
                                 std::to_string(ids.receiptNumber),
-                                platform::databaseStamp(receipt.time),
-                                money(storedValue(db, ids.receiptId)),
-                                money(receipt.receiptSum),
+                                stamp,
+                                formatCents(receipt.receiptSum),
+                                formatCents(receipt.receiptSum),
                                 receipt.paidField,
-                                money(receipt.paidByMode[3]),
+                                formatCents(receipt.paidByMode[3]),
                                 "1",
-                                money(receipt.paidByMode[2]),
-                                money(receipt.paidByMode[1]),
-                                money(receipt.paidByMode[4]),
+                                formatCents(receipt.paidByMode[2]),
+                                formatCents(receipt.paidByMode[1]),
+                                formatCents(receipt.paidByMode[4]),
                                 receipt.cui,
                                 std::to_string(receipt.period)};
         for (int g = 1; g <= 5; ++g)
@@ -161,11 +191,16 @@ StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt) {
         return db.exec("Insert into bon values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?);",
                        values);
     });
+    if (!result.stored) {
+        result.error = db.lastError();
+        result.stored = result.receiptId > 0 && receiptRowExists(db, result.receiptId, stamp);
+    }
     return result;
 }
 
 StoredReceipt storeTipReceipt(store::Database& db, const ReceiptToStore& receipt, bool numbered) {
     StoredReceipt result;
+    const std::string stamp = platform::databaseStamp(receipt.time);
     const sale::ReceiptGrid& grid = *receipt.grid;
     result.stored = db.transaction([&] {
         Ids ids = nextIds(db, receipt.period, numbered);
@@ -173,14 +208,15 @@ StoredReceipt storeTipReceipt(store::Database& db, const ReceiptToStore& receipt
         result.receiptNumber = ids.receiptNumber;
         if (!insertLines(db, grid, ids))
             return false;
-        const std::string value = money(storedValue(db, ids.receiptId));
+        const std::string value = formatCents(sale::receiptTotal(grid));
         return db.exec(
             "Insert into bon (id,nrbon,databon,valbon,incasatbon,restbon,valbonmasa,nrbonmasa,"
             "card,numerar,cui,eod) values (?,?,?,?,?,?,?,?,?,?,?,?);",
-            {std::to_string(ids.receiptId), std::to_string(ids.receiptNumber),
-             platform::databaseStamp(receipt.time), value, "0", "0", "0", "0", "0", value,
+            {std::to_string(ids.receiptId), std::to_string(ids.receiptNumber), stamp, value, "0", "0", "0", "0", "0", value,
              receipt.cui, std::to_string(receipt.period)});
     });
+    if (!result.stored)
+        result.error = db.lastError();
     return result;
 }
 

@@ -4,10 +4,12 @@
 
 #include <array>
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "sale/receipt_grid.h"
+#include "shell/money.h"
 
 namespace vandrix::store {
 class Database;
@@ -15,11 +17,16 @@ class Database;
 
 namespace vandrix::fiscal {
 
-// The VAT rate of groups 1 to 5 (index 0 unused); a rate that is not a number counts as 0.
-using VatRates = std::array<double, 6>;
+// The VAT rate of groups 1 to 5 in hundredths of a percent (index 0 unused); a rate that is not
+// a number ("FaraTVA") counts as 0.
+using VatRates = std::array<shell::Hundredths, 6>;
 VatRates readVatRates(store::Database& db);
 
 // VAT and gross sums of groups 1 to 5 as two-decimal texts; "" for a group without a line.
+// A group's gross is the sum of its line values less its share of the receipt's discount (the
+// discount is spread over the groups in proportion to their gross values, the leftover cent
+// going to the largest group, the lowest number on a tie), so the gross sums add up to the
+// receipt's value; a group's VAT is its gross x rate / (100 + rate), rounded once.
 struct VatSums {
     std::array<std::string, 6> vat;
     std::array<std::string, 6> gross;
@@ -32,9 +39,9 @@ std::vector<std::string> storedPrices(const sale::ReceiptGrid& grid);
 
 struct ReceiptToStore {
     const sale::ReceiptGrid* grid = nullptr;
-    double receiptSum = 0;
-    std::array<double, 5> paidByMode{};  // modes 1 to 4
-    std::string paidField;               // as shown, right-aligned
+    shell::Cents receiptSum = 0;
+    std::array<shell::Cents, 5> paidByMode{};  // modes 1 to 4
+    std::string paidField;                     // as shown, right-aligned
     std::string cui;
     long period = 0;
     std::string pos;
@@ -42,13 +49,19 @@ struct ReceiptToStore {
 };
 
 struct StoredReceipt {
-    bool stored = false;  // false when the rows could not be written (nothing was)
+    bool stored = false;  // false when the rows could not be written (none was)
     long receiptId = 0;
     long receiptNumber = 0;
+    std::string error;  // the database's words when not stored
 };
 
-// Writes the receipt's rows in one transaction, so a receipt is never stored without its lines.
-StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt);
+// Runs inside the receipt's transaction once its id is known, before its rows are written;
+// false stops the storing (nothing is committed).
+using BeforeRows = std::function<bool(long receiptId)>;
+
+// Writes the receipt's rows in one transaction, so a receipt is stored whole or not at all.
+StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt,
+                           const BeforeRows& beforeRows = {});
 
 // The tip receipt's rows: valbon and numerar the tip's value, the rest 0 or empty. With
 // numbered false the receipt number is 0.

@@ -1,29 +1,30 @@
 // Split-payment rules.
 #include "fiscal/split_payment.h"
 
-#include "shell/number_text.h"
+#include "sale/receipt_grid.h"
+#include "shell/money.h"
 #include "shell/settings.h"
 
 namespace vandrix::fiscal {
 
-using shell::money;
-using shell::numberOf;
-using shell::rightAlign;
 
 SplitOutcome addSplitPayment(SplitPayments& payments, const shell::Settings& settings, int mode,
                              const std::string& amountField, const std::string& quantityField,
-                             double* added) {
+                             shell::Cents* added) {
     const long code = shell::integerOf(fiscalCode(settings, mode));
-    double amount = shell::round2(numberOf(amountField) * numberOf(quantityField));
-    const double remaining = numberOf(payments.remaining);
+    const auto typed = shell::typedAmount(quantityField, amountField);
+    if (!typed)
+        return SplitOutcome::Refused;
+    shell::Cents amount = *typed;
+    const shell::Cents remaining = shell::scaledOr0(payments.remaining, 2);
     if (amount <= 0) {
         amount = remaining;
-    } else if (static_cast<float>(amount) > static_cast<float>(remaining) && code != 0) {
+    } else if (amount > remaining && code != 0) {
         return SplitOutcome::Refused;
     }
-    payments.rows.push_back({rightAlign(money(amount), 7), modeName(settings, mode), mode});
-    payments.remaining = rightAlign(money(remaining - amount), 7);
-    payments.paid = rightAlign(money(numberOf(payments.paid) + amount), 7);
+    payments.rows.push_back({sale::amountField(amount), modeName(settings, mode), mode});
+    payments.remaining = sale::amountField(remaining - amount);
+    payments.paid = sale::amountField(shell::scaledOr0(payments.paid, 2) + amount);
     if (added)
         *added = amount;
     return SplitOutcome::Added;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fiscal/printer_files.h"
+#include "shell/money.h"
 
 namespace vandrix::shell {
 struct Settings;
@@ -20,10 +21,11 @@ struct SplitPayments {
 
 enum class SplitOutcome { Added, Refused };
 
-// A payment of amount x quantity (the remaining amount when that is not above 0) in the mode.
-// Overpaying is allowed only in the modes whose fiscal code is 0; otherwise it is refused.
+// A payment of amount x quantity, to the cent (the remaining amount when that is not above 0),
+// in the mode. Overpaying is allowed only in the modes whose fiscal code is 0; otherwise, and
+// for an amount that is not a number or passes the fiscal printer's limit, it is refused.
 SplitOutcome addSplitPayment(SplitPayments& payments, const shell::Settings& settings, int mode,
                              const std::string& amountField, const std::string& quantityField,
-                             double* added = nullptr);
+                             shell::Cents* added = nullptr);
 
 }  // namespace vandrix::fiscal

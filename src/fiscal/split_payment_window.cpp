@@ -7,6 +7,7 @@
 #include "shell/Interfatacolor/keypad.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
+#include "shell/money.h"
 #include "shell/number_text.h"
 #include "shell/payment_images.h"
 #include "shell/settings.h"
@@ -17,7 +18,6 @@
 namespace vandrix::fiscal {
 
 namespace sw = shell::interfata;
-using shell::money;
 using shell::numberOf;
 using shell::rightAlign;
 
@@ -102,15 +102,15 @@ class SplitWindow {
         payments_.remaining = sale_.text(sw::kTotal);
         form_.setText(kPaid, payments_.paid);
         form_.setText(kRemaining, payments_.remaining);
-        payments_.rows.push_back(
-            {rightAlign(money(numberOf(payments_.paid)), 7), modeName(app_.settings, mode), mode});
+        payments_.rows.push_back({sale::amountField(shell::scaledOr0(payments_.paid, 2)),
+                                  modeName(app_.settings, mode), mode});
         showRows();
         form_.setFocus(kAmount);
     }
 
     // Runs the window; true when the receipt was paid in full.
     bool run() {
-        while (numberOf(payments_.remaining) > 0) {
+        while (shell::scaledOr0(payments_.remaining, 2) > 0) {
             auto event = form_.wait(kLoopTimeoutMs);
             if (!event)
                 continue;
@@ -144,14 +144,14 @@ class SplitWindow {
 
     void pay(int mode) {
         mode_ = mode;
-        double amount = 0;
+        shell::Cents amount = 0;
         SplitOutcome outcome = addSplitPayment(payments_, app_.settings, mode, form_.text(kAmount),
                                                form_.text(kQuantity), &amount);
         if (outcome == SplitOutcome::Refused) {
             app_.dialogs.message("Suma Nepermisa", "Eroare", shell::kButtonsOk);
         } else {
             app_.display.set(shell::leftAlign("INCASARE " + modeName(app_.settings, mode), 20),
-                             rightAlign(money(amount), 20));
+                             rightAlign(shell::formatCents(amount), 20));
             form_.setText(kRemaining, payments_.remaining);
             form_.setText(kPaid, payments_.paid);
             showRows();
@@ -209,16 +209,17 @@ bool openSplitPaymentWindow(shell::Application& app, ui::Form& saleWindow, sale:
     {
         SplitWindow window(app, saleWindow, mode);
         paid = window.run();
-        // The list must still be there while the receipt is finished.
+        // The list must still be there while the receipt is finished. A receipt that could
+        // not be stored leaves the screen as after cancelled payments (the cashier was told).
         if (paid)
-            finishReceipt(app, grid, {0, saleWindow.text(sw::kPaid), window.rows()});
+            paid = finishReceipt(app, grid, {0, saleWindow.text(sw::kPaid), window.rows()});
         else
             app.dialogs.message("Plati Anulate", "Eroare", shell::kButtonsOk);
     }
     if (paid) {
         grid.clear();
-        saleWindow.setText(sw::kTotal, rightAlign(money(0), 7));
-        saleWindow.setText(sw::kPaid, rightAlign(money(0), 7));
+        saleWindow.setText(sw::kTotal, sale::amountField(0));
+        saleWindow.setText(sw::kPaid, sale::amountField(0));
     } else {
         saleWindow.setText(sw::kTotal, sale::recomputeReceiptTotals(grid));
         saleWindow.setText(sw::kEntry, "");

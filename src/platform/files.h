@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vandrix::platform {
 
@@ -28,8 +29,38 @@ bool deleteTree(const std::string& path);                       // a file or a w
 
 std::optional<std::string> readWholeFile(const std::string& path);
 
-// Writes the bytes complete under a temporary name beside the target, flushes and closes it,
-// then renames it to its final name, so no reader ever sees a half-written file.
+// Writes the bytes complete under a temporary name beside the target, flushes them to disk and
+// closes it, then renames it to its final name, so no reader ever sees a half-written file.
 bool writeWholeFile(const std::string& path, const std::string& bytes);
+
+// Flushes a folder's entries (files created, renamed or removed in it) to disk.
+bool syncFolder(const std::string& path);
+
+// The names of the regular files in a folder (not its subfolders), sorted; empty when the
+// folder cannot be read.
+std::vector<std::string> filesInFolder(const std::string& path);
+
+// Handing a file to another program's folder exactly once.
+enum class Placement {
+    Placed,         // the file is there whole, under its name, and synced
+    TargetExists,   // a file of that name waits there: nothing was replaced, the source stays
+    FolderMissing,  // the target's folder does not exist: the source stays
+    Failed,         // it could not be moved (no room, no rights): the source stays
+};
+
+// Moves a file into another folder under its final name, never replacing a file there, and
+// syncs both folders. Within one file system this is one rename. Across file systems the copy
+// is written and synced as `to` + ".tmp", the source is renamed to `from` + kPlacingSuffix, the
+// copy renamed to `to` and the marker removed; resumePlacement finishes such a move that a
+// crash interrupted, so a file is never handed over twice nor lost.
+Placement placeFile(const std::string& from, const std::string& to);
+inline constexpr const char* kPlacingSuffix = ".livrare";
+// Finishes an interrupted move of `from` to `to` (the marker `from` + kPlacingSuffix is there):
+// Placed when the file reached `to` (and maybe was taken by the other program since).
+Placement resumePlacement(const std::string& from, const std::string& to);
+
+// Copies a file into another folder under its final name the same way, never replacing a file
+// there.
+Placement placeCopy(const std::string& from, const std::string& to);
 
 }  // namespace vandrix::platform

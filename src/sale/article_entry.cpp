@@ -1,14 +1,14 @@
 // Article entry.
 #include "sale/article_entry.h"
 
+#include <optional>
+
 #include "shell/application.h"
 #include "shell/dialogs.h"
 #include "shell/number_text.h"
 #include "shell/settings.h"
 
 namespace vandrix::sale {
-
-using shell::numberOf;
 
 namespace {
 
@@ -18,22 +18,44 @@ void codeNotFound(shell::Application& app, const char* message, EntryFields& fie
     fields.quantity = "1";
 }
 
+void refuse(shell::Application& app, const std::string& message) {
+    app.dialogs.message(message + "\r\n\r\n", "Eroare", shell::kButtonsOk + shell::kIconError);
+}
+
+// The quantity the line is sold in, or nullopt (with the cashier told why) when the quantity
+// field holds no number or more than the fiscal printer takes. Zero and negative quantities
+// have their own message below.
+std::optional<shell::Thousandths> entryQuantity(shell::Application& app, const std::string& text) {
+    auto quantity = shell::parseScaled(text, 3);
+    if (!quantity) {
+        refuse(app, "Cantitatea \"" + shell::trim(text) + "\" nu este un numar.");
+        return std::nullopt;
+    }
+    if (*quantity > shell::kMaxQuantity) {
+        refuse(app, "Cantitatea este prea mare.\r\nCantitatea maxima este " +
+                        shell::formatQuantity(shell::kMaxQuantity) + ".");
+        return std::nullopt;
+    }
+    return quantity;
+}
+
 }  // namespace
 
-void showAddedLine(shell::Application& app, const std::string& name, double amount,
+void showAddedLine(shell::Application& app, const std::string& name, shell::Cents amount,
                    const std::string& total) {
     if (!app.displayInUse())
         return;
     app.display.setHoldOff(0);
-    app.display.set(name,
-                    shell::leftAlign(shell::money(amount), 8) + "T:" + shell::rightAlign(total, 8));
+    const std::string value = shell::formatCents(amount);
+    app.display.set(name, value + std::string(value.size() < 8 ? 8 - value.size() : 0, ' ') +
+                              "T:" + shell::padLeft(shell::trim(total), 8));
 }
 
 void showRemovedLine(shell::Application& app, const std::string& total) {
     if (!app.displayInUse())
         return;
     app.display.setHoldOff(0);
-    app.display.set("", std::string(8, ' ') + "T:" + shell::rightAlign(total, 8));
+    app.display.set("", std::string(8, ' ') + "T:" + shell::padLeft(shell::trim(total), 8));
 }
 
 EntryOutcome processCode(shell::Application& app, const std::string& code, ReceiptGrid& grid,
@@ -60,51 +82,79 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
         return EntryOutcome::Done;
     }
     // 5.-6. The article; a missing article row gives an empty name and the price 0.00.
-    std::string name, price = shell::money(0), vatGroup, unit, group;
+    std::string name, priceText = "0", vatGroup, unit, group;
     {
         auto q = app.db->query("select nume,pret,idtva,um,idgrupa from articol where id=?;",
                                {articleId});
         if (q.next()) {
             name = q.text(0);
-            price = shell::money(q.real(1));
+            priceText = q.text(1);
             vatGroup = q.text(2);
             unit = q.text(3);
             group = q.text(4);
         }
     }
-    std::string quantity = shell::quantity(numberOf(fields.quantity));
+    // A price that is not a number, or more than the fiscal printer takes, sells nothing.
+    const auto price = shell::parseScaled(priceText, 2);
+    if (!price || *price < 0 || *price > shell::kMaxAmount) {
+        refuse(app, "Articolul " + shell::trim(name) + " are pretul \"" + priceText +
+                        "\", care nu poate fi vandut.\r\nCorectati pretul articolului.");
+        fields.entry.clear();
+        return EntryOutcome::Done;
+    }
+    const auto entered = entryQuantity(app, fields.quantity);
+    if (!entered)
+        return EntryOutcome::Done;
     if (group.empty())
         group = "2";
     // 7. Nothing is sold in a quantity of zero or less.
-    if (numberOf(quantity) <= 0) {
+    if (*entered <= 0) {
         app.dialogs.message(
             "Nu putem avea cantitate zero sau negativa\r\n\r\nApasati 1 x sau QTY (daca aveti "
             "cantar)\r\n\r\n",
             "Eroare", shell::kButtonsOk + shell::kIconError);
         return EntryOutcome::Done;
     }
+    // The receipt as it was, for a line the fiscal printer could not take.
+    const ReceiptGrid before = grid;
     // 8. Merging into the article's existing rows.
     bool merged = false;
+    shell::Thousandths quantity = *entered;
     if (app.settings.mergeArticles != 0) {
-        std::string running = quantity;
+        shell::Thousandths running = *entered;
         for (int i = 0; i < grid.size(); ++i) {
             if (grid.cell(i, kIdCell) != articleId)
                 continue;
-            running = shell::quantity(numberOf(running) + numberOf(grid.cell(i, kQuantityCell)));
-            grid.setCell(i, kQuantityCell, shell::rightAlign(running, 7));
+            running += shell::scaledOr0(grid.cell(i, kQuantityCell), 3);
+            grid.setCell(i, kQuantityCell, quantityCell(running));
             merged = true;
         }
+        if (merged)
+            quantity = running;
     }
     // 9.-10. A shop that is not a VAT payer sells everything in group 5.
     if (app.notVatPayer == 1)
         vatGroup = "5";
     if (!merged)
-        grid.append({name, unit, shell::rightAlign(quantity, 7), shell::rightAlign(price, 7),
-                     articleId, code, vatGroup, group});
+        grid.append({name, unit, quantityCell(quantity), priceCell(*price), articleId, code,
+                     vatGroup, group});
+    // Quantities, line values and the receipt's value stay within what the fiscal printer
+    // takes; a line that would pass them is not added.
+    const shell::Cents amount = shell::lineValue(*price, *entered);
+    if (quantity > shell::kMaxQuantity || shell::lineValue(*price, quantity) > shell::kMaxAmount ||
+        receiptTotal(grid) > shell::kMaxAmount) {
+        grid = before;
+        refuse(app, "Valoarea depaseste cat poate inregistra casa de marcat.\r\n"
+                    "Cantitatea maxima pe o linie este " +
+                        shell::formatQuantity(shell::kMaxQuantity) +
+                        ", valoarea maxima a unui bon " + shell::formatCents(shell::kMaxAmount) +
+                        ".");
+        return EntryOutcome::Done;
+    }
     // 11.-12. The total and the customer display.
     fields.quantity = "1.000";
     fields.total = recomputeReceiptTotals(grid);
-    showAddedLine(app, name, numberOf(price) * numberOf(quantity), fields.total);
+    showAddedLine(app, name, amount, fields.total);
     // 13. The tip must stand alone on its receipt.
     if (code == "0") {
         if (grid.size() > 1) {

@@ -30,7 +30,7 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
                          EntryFields& fields);
 
 // The customer-display lines for a line just added, and for a row removed.
-void showAddedLine(shell::Application& app, const std::string& name, double amount,
+void showAddedLine(shell::Application& app, const std::string& name, shell::Cents amount,
                    const std::string& total);
 void showRemovedLine(shell::Application& app, const std::string& total);
 

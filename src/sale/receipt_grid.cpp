@@ -6,10 +6,6 @@
 
 namespace vandrix::sale {
 
-using shell::numberOf;
-using shell::rightAlign;
-using shell::round2;
-
 void ReceiptGrid::remove(int row) {
     if (row < 0 || row >= size())
         return;
@@ -27,47 +23,63 @@ bool isDiscountRow(const Row& row) {
     return shell::upper(shell::trim(row[kNameCell])).rfind("DISCOUNT", 0) == 0;
 }
 
-double lineAmount(const Row& row) {
-    return round2(numberOf(row[kQuantityCell]) * numberOf(row[kPriceCell]));
+shell::Cents lineAmount(const Row& row) {
+    return shell::lineValue(shell::scaledOr0(row[kPriceCell], 2),
+                            shell::scaledOr0(row[kQuantityCell], 3));
 }
 
-std::string quantityCell(double quantity) {
-    return rightAlign(shell::quantity(quantity), 7);
+shell::Hundredths discountPercent(const Row& row) {
+    std::string price = row[kPriceCell];
+    if (auto sign = price.find('%'); sign != std::string::npos)
+        price.erase(sign, 1);
+    return shell::scaledOr0(price, 2);
 }
-std::string priceCell(double price) {
-    return rightAlign(shell::money(price), 7);
+
+shell::Cents receiptTotal(const ReceiptGrid& grid) {
+    shell::Cents total = 0;
+    for (int i = 0; i < grid.size(); ++i) {
+        const Row& row = grid.row(i);
+        if (isDiscountRow(row))
+            total -= shell::percentOf(total, discountPercent(row));
+        else
+            total += lineAmount(row);
+    }
+    return total;
 }
-std::string discountCell(double percent) {
-    return "%" + rightAlign(shell::money(percent), 6);
+
+std::string quantityCell(shell::Thousandths quantity) {
+    return shell::padLeft(shell::formatQuantity(quantity), 7);
+}
+std::string priceCell(shell::Cents price) {
+    return shell::padLeft(shell::formatCents(price), 7);
+}
+std::string discountCell(shell::Hundredths percent) {
+    return "%" + shell::padLeft(shell::formatCents(percent), 6);
+}
+std::string amountField(shell::Cents amount) {
+    return shell::padLeft(shell::formatCents(amount), 7);
 }
 
 std::string recomputeReceiptTotals(ReceiptGrid& grid) {
-    double total = 0;
     if (grid.size() == 1 && isDiscountRow(grid.row(0)))
         grid.remove(0);
-
+    // When several discount rows exist, the last one counts; it moves to the end.
     int discountIndex = -1;
-    double percent = 0;
-    for (int i = 0; i < grid.size(); ++i) {
-        const Row& row = grid.row(i);
-        if (isDiscountRow(row)) {
+    for (int i = 0; i < grid.size(); ++i)
+        if (isDiscountRow(grid.row(i)))
             discountIndex = i;
-            std::string price = row[kPriceCell];
-            if (auto sign = price.find('%'); sign != std::string::npos)
-                price.erase(sign, 1);
-            percent = round2(numberOf(price));
-        } else {
-            total = round2(total + lineAmount(row));
-        }
-    }
+    shell::Cents total = 0;
+    for (int i = 0; i < grid.size(); ++i)
+        if (!isDiscountRow(grid.row(i)))
+            total += lineAmount(grid.row(i));
     if (discountIndex >= 0) {
         Row discount = grid.row(discountIndex);
         grid.append(discount);
         grid.remove(discountIndex);
+        total -= shell::percentOf(total, discountPercent(discount));
     }
-    total = round2(total - total * percent / 100);
     grid.select(grid.size() - 1);
-    return rightAlign(shell::money(total), 7);
+    return amountField(total);
 }
 
 }  // namespace vandrix::sale

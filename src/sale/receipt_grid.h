@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/money.h"
+
 namespace vandrix::sale {
 
 enum Column {
@@ -45,8 +47,15 @@ class ReceiptGrid {
 // True for the discount line: its name, trimmed and upper-cased, begins with "DISCOUNT".
 bool isDiscountRow(const Row& row);
 
-// A line's amount: quantity times price, rounded to two decimals.
-double lineAmount(const Row& row);
+// A line's amount: quantity times price, to the cent.
+shell::Cents lineAmount(const Row& row);
+
+// The discount line's percentage, in hundredths ("%  10.00" is 1000).
+shell::Hundredths discountPercent(const Row& row);
+
+// The receipt's value: the sum of the line amounts, less the discount taken from the sum of the
+// lines above it (the discount line stands last once the total was recomputed).
+shell::Cents receiptTotal(const ReceiptGrid& grid);
 
 // Recomputes the total after a change of the grid: a lone discount row is removed, the
 // discount row moves to the end and applies its percentage to the lines above it, and the last
@@ -55,8 +64,12 @@ std::string recomputeReceiptTotals(ReceiptGrid& grid);
 
 // Cell texts: quantities with three decimals and money with two, right-aligned in 7; the
 // discount line's price "%" and the percentage right-aligned in 6.
-std::string quantityCell(double quantity);
-std::string priceCell(double price);
-std::string discountCell(double percent);
+// A number wider than the field widens the cell, it is never cut.
+std::string quantityCell(shell::Thousandths quantity);
+std::string priceCell(shell::Cents price);
+std::string discountCell(shell::Hundredths percent);
+
+// The total and paid fields' text: the amount right-aligned in 7, wider when it needs.
+std::string amountField(shell::Cents amount);
 
 }  // namespace vandrix::sale

@@ -4,6 +4,7 @@
 #include "shell/Interfatacolor/interfata.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
+#include "shell/money.h"
 #include "shell/number_text.h"
 #include "shell/settings.h"
 #include "ui/form.h"
@@ -66,10 +67,20 @@ void SaleDesk::confirmEntry() {
 }
 
 void SaleDesk::entryAsQuantity() {
-    double value = numberOf(form_.text(kEntry));
-    if (value > 0) {
-        form_.setText(kQuantity, shell::quantity(value));
-        form_.setText(kEntry, "");
+    const std::string entry = form_.text(kEntry);
+    if (numberOf(entry) > 0) {
+        // A quantity is exact to the thousandth; one the fiscal printer cannot take is refused
+        // here rather than cut.
+        auto value = shell::parseScaled(entry, 3);
+        if (value && *value > 0 && *value <= shell::kMaxQuantity) {
+            form_.setText(kQuantity, shell::formatQuantity(*value));
+            form_.setText(kEntry, "");
+        } else {
+            app_.dialogs.message("Cantitatea \"" + shell::trim(entry) +
+                                     "\" nu poate fi folosita.\r\nCantitatea maxima este " +
+                                     shell::formatQuantity(shell::kMaxQuantity) + ".\r\n\r\n",
+                                 "Eroare", shell::kButtonsOk + shell::kIconError);
+        }
     }
     current_ = Field::Entry;
     focusCurrent();
@@ -103,14 +114,17 @@ void SaleDesk::clearCurrent() {
 
 std::string SaleDesk::amountText(int mode, const std::string& entry, const std::string& quantity,
                                  const std::string& total) {
-    const float e = static_cast<float>(numberOf(entry));
-    const float q = static_cast<float>(numberOf(quantity));
-    const float amount = e * q;
+    // The amount the payment will take, computed the way the payment computes it.
+    const shell::Cents e = shell::scaledOr0(entry, 2);
+    const shell::Cents q = shell::scaledOr0(quantity, 2);
+    const shell::Cents amount = shell::typedAmount(quantity, entry).value_or(0);
     if (amount == 0)
-        return shell::money(numberOf(total));
+        return shell::formatCents(shell::scaledOr0(total, 2));
     if (mode == 4)
-        return shell::money(e) + " x " + shell::money(q) + " = " + shell::money(amount);
-    return shell::money(q) + " x " + shell::money(e) + " = " + shell::money(amount);
+        return shell::formatCents(e) + " x " + shell::formatCents(q) + " = " +
+               shell::formatCents(amount);
+    return shell::formatCents(q) + " x " + shell::formatCents(e) + " = " +
+           shell::formatCents(amount);
 }
 
 std::string SaleDesk::paymentQuestion(int mode) {
@@ -236,6 +250,15 @@ void SaleDesk::updateEnabling() {
 void SaleDesk::afterEvent() {
     // 1. Buttons that need a line or a selection.
     updateEnabling();
+    // Receipts waiting for the fiscal printer's folder go as soon as it is back.
+    constexpr std::int64_t kDeliveryRetryMs = 10'000;
+    if (app_.pendingReceipts > 0 && retryDeliveries) {
+        const std::int64_t now = app_.ui.clock().elapsedMs();
+        if (now - lastDeliveryTryMs_ >= kDeliveryRetryMs) {
+            lastDeliveryTryMs_ = now;
+            retryDeliveries();
+        }
+    }
     // 2. The buyer's fiscal code on the "CUI" button.
     if (!app_.buyerFiscalCode.empty() && app_.buyerFiscalCode != cuiShown_) {
         cuiShown_ = app_.buyerFiscalCode;

@@ -2,6 +2,7 @@
 // receipt grid shown in its list, and the work after every event.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -33,6 +34,9 @@ class SaleDesk final : public shell::SaleOperations {
     std::function<void(int mode)> takePayment;
     // The reports window ("Rapoarte"); set by the back office.
     std::function<void()> openReports;
+    // Another try at delivering the files of stored receipts that wait for the fiscal
+    // printer's folder; set by the payment subsystem, run every few seconds while any wait.
+    std::function<void()> retryDeliveries;
 
     // The question asked before a payment in the given mode, and its amount text, from the
     // entry, quantity and total fields.
@@ -60,6 +64,7 @@ class SaleDesk final : public shell::SaleOperations {
     ReceiptGrid grid_;
     Field current_ = Field::Entry;
     std::string cuiShown_;
+    std::int64_t lastDeliveryTryMs_ = 0;
 };
 
 }  // namespace vandrix::sale

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 
+#include "shell/diagnostic_log.h"
 #include "shell/palette.h"
 #include "shell/settings.h"
 #include "store/database.h"
@@ -56,6 +57,7 @@ struct Application {
     ui::Runtime& ui;
     Dialogs& dialogs;
 
+    DiagnosticLog log;  // "vandrix.log" beside the database, opened at start
     Settings settings;
     Palette palette{};
     std::unique_ptr<store::Database> db;  // the connection every operation uses
@@ -72,6 +74,8 @@ struct Application {
     bool displayInUse() const {
         return displayPortOpen || settings.tipAmef == "TM80" || settings.tipAmef == "ZF80";
     }
+    // Stored receipts whose file waits in the spool for the fiscal printer's folder.
+    std::size_t pendingReceipts = 0;
     std::string buyerFiscalCode;  // the buyer's fiscal code for the receipt ("" when none)
     std::string receiptText;      // free text lines of the receipt
 };

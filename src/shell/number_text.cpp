@@ -53,6 +53,13 @@ std::string rightAlign(const std::string& text, int n, char fill) {
     return std::string(static_cast<size_t>(n - letters), fill) + text;
 }
 
+std::string padLeft(const std::string& text, int n, char fill) {
+    int letters = platform::utf8LetterCount(text);
+    if (letters >= n)
+        return text;
+    return std::string(static_cast<size_t>(n - letters), fill) + text;
+}
+
 std::string leftAlign(const std::string& text, int n, char fill) {
     int letters = platform::utf8LetterCount(text);
     if (letters >= n)

@@ -24,4 +24,8 @@ double round2(double value);
 std::string rightAlign(const std::string& text, int n, char fill = ' ');
 std::string leftAlign(const std::string& text, int n, char fill = ' ');
 
+// The text right-aligned in at least n characters: a number is never cut to fit a field, the
+// field widens instead.
+std::string padLeft(const std::string& text, int n, char fill = ' ');
+
 }  // namespace vandrix::shell

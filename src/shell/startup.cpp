@@ -203,6 +203,9 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     if (subsystems.repairPeriodTotals)
         if (long last = subsystems.repairPeriodTotals(app); last > 0)
             app.currentPeriod = last < 3 ? 2 : last;
+    // Receipts stored before the last end whose files did not reach the fiscal printer.
+    if (subsystems.deliverPendingReceipts)
+        subsystems.deliverPendingReceipts(app, true);
     // 27. The event loop, then the shutdown.
     sale.run();
     shutdown(app);

@@ -20,6 +20,9 @@ struct Subsystems {
     // Recomputes the closed periods' totals once per installation; returns the last period id
     // when the repair ran, 0 otherwise.
     std::function<long(Application&)> repairPeriodTotals;
+    // Delivers the files of stored receipts that wait for the fiscal printer's folder; at start
+    // it also removes those of receipts that were never stored.
+    std::function<void(Application&, bool atStart)> deliverPendingReceipts;
     // The sale screen's handlers, working on the sale window's form.
     std::function<std::unique_ptr<SaleOperations>(Application&, ui::Form&)> saleOperations;
 };

@@ -146,6 +146,14 @@ bool Database::exec(std::string_view sql, const Params& params) {
     return rc == SQLITE_DONE;
 }
 
+void Database::rollback() {
+    if (sqlite3_get_autocommit(db_))
+        return;  // SQLite already rolled back (some I/O errors end the transaction)
+    const std::string cause = lastError_;
+    exec("ROLLBACK");
+    lastError_ = cause;
+}
+
 Query Database::query(std::string_view sql, const Params& params) {
     return Query(prepare(sql, params));
 }

@@ -59,22 +59,24 @@ class Database {
     std::int64_t scalarInteger(std::string_view sql, const Params& params = {});
 
     // Runs the statements of fn in one transaction: committed when fn returns true, rolled back
-    // otherwise (also when a statement in it failed and fn reports it).
+    // otherwise (also when a statement in it failed and fn reports it). A COMMIT that is refused
+    // (the database held by another program past the busy time-out, a full disk) is rolled back
+    // too, so the connection is ready for the next transaction; lastError() keeps the cause.
     template <typename Fn>
     bool transaction(Fn&& fn) {
         if (!exec("BEGIN IMMEDIATE"))
             return false;
-        if (!fn()) {
-            exec("ROLLBACK");
-            return false;
-        }
-        return exec("COMMIT");
+        if (fn() && exec("COMMIT"))
+            return true;
+        rollback();
+        return false;
     }
 
     const std::string& lastError() const { return lastError_; }
     sqlite3* handle() { return db_; }
 
   private:
+    void rollback();  // rolls back an open transaction, keeping lastError()
     explicit Database(sqlite3* db) : db_(db) {}
     sqlite3_stmt* prepare(std::string_view sql, const Params& params);
     sqlite3* db_;

@@ -24,8 +24,15 @@ shell::Settings settingsWithModes(const char* cash, const char* card, const char
     return s;
 }
 
-sale::Row line(const std::string& name, double quantity, double price, const std::string& vat) {
+// A line of the quantity in thousandths and the price in cents.
+sale::Row line(const std::string& name, shell::Thousandths quantity, shell::Cents price,
+               const std::string& vat) {
     return {name, "BUC", sale::quantityCell(quantity), sale::priceCell(price), "1", "1", vat, "2"};
+}
+
+sale::Row discountLine(shell::Hundredths percent) {
+    return {"DISCOUNT", "BUC", sale::quantityCell(1000), sale::discountCell(percent), "-1", "D", "1",
+            "0"};
 }
 
 TEST(SplitPayment, AmountTimesQuantityOrTheRest) {
@@ -71,21 +78,19 @@ TEST(SplitPayment, OverpayingOnlyInModesWhoseFiscalCodeIsZero) {
 
 TEST(ReceiptStorage, PricesAsPlainNumbersAndTheDiscountAsItsAmount) {
     sale::ReceiptGrid grid;
-    grid.append(line("A", 2, 12.50, "1"));
-    grid.append(line("B", 1, 75.00, "1"));
-    grid.append(
-        {"DISCOUNT", "BUC", sale::quantityCell(1), sale::discountCell(10), "-1", "D", "1", "0"});
+    grid.append(line("A", 2000, 1250, "1"));
+    grid.append(line("B", 1000, 7500, "1"));
+    grid.append(discountLine(1000));
     EXPECT_EQ(storedPrices(grid), (std::vector<std::string>{"12.5", "75", "-10.00"}));
 }
 
 TEST(ReceiptStorage, VatAndGrossSumsPerGroup) {
-    VatRates rates{0, 19, 9, 5, 0, 0};
+    VatRates rates{0, 1900, 900, 500, 0, 0};
     sale::ReceiptGrid grid;
-    grid.append(line("A", 3, 10.00, "1"));
-    grid.append(line("B", 1, 109.00, "2"));
-    grid.append(line("C", 1, 5.00, "0"));  // "0" counts in group 5
-    grid.append(line("D", 1, 7.00, "X"));  // a group that is none of them counts nowhere
-    grid.append({"DISCOUNT", "BUC", "  1.000", "% 10.00", "-1", "D", "1", "0"});
+    grid.append(line("A", 3000, 1000, "1"));
+    grid.append(line("B", 1000, 10900, "2"));
+    grid.append(line("C", 1000, 500, "0"));  // "0" counts in group 5
+    grid.append(line("D", 1000, 700, "X"));  // a group that is none of them counts nowhere
     VatSums sums = vatSums(grid, rates);
     EXPECT_EQ(sums.gross[1], "30.00");
     EXPECT_EQ(sums.vat[1], "4.79");
@@ -97,15 +102,55 @@ TEST(ReceiptStorage, VatAndGrossSumsPerGroup) {
     EXPECT_EQ(sums.vat[4], "");
 }
 
+// The discount is spread over the VAT groups in proportion to their gross values, the leftover
+// cent going to the largest group, so the gross sums add up to the receipt's value; each
+// group's VAT is taken once from its gross.
+TEST(ReceiptStorage, DiscountSpreadOverTheGroups) {
+    const VatRates rates{0, 1900, 900, 500, 0, 0};
+    struct Case {
+        std::vector<sale::Row> lines;
+        shell::Hundredths percent;
+        std::array<const char*, 6> gross, vat;
+    };
+    const Case cases[] = {
+        {{line("A", 1000, 10000, "1")}, 1000, {"", "90.00", "", "", "", ""},
+         {"", "14.37", "", "", "", ""}},
+        // 10 % of 15.00 is 1.50; shares 0.50 and 1.00.
+        {{line("A", 1000, 500, "1"), line("B", 1000, 1000, "2")}, 1000,
+         {"", "4.50", "9.00", "", "", ""}, {"", "0.72", "0.74", "", "", ""}},
+        // 10 % of 0.03 is 0.00 (0.003): nothing to spread; of 0.05 it is 0.01 (0.005 rounds
+        // away from zero), and the cent goes to the larger group.
+        {{line("A", 1000, 1, "1"), line("B", 1000, 4, "2")}, 1000,
+         {"", "0.01", "0.03", "", "", ""}, {"", "0.00", "0.00", "", "", ""}},
+        // Three equal groups share 1.00: 0.33 each and the leftover cent to group 1.
+        {{line("A", 1000, 333, "1"), line("B", 1000, 333, "2"), line("C", 1000, 334, "3")},
+         10000, {"", "0.00", "0.00", "0.00", "", ""}, {"", "0.00", "0.00", "0.00", "", ""}},
+    };
+    for (const Case& c : cases) {
+        sale::ReceiptGrid grid;
+        for (const auto& l : c.lines)
+            grid.append(l);
+        grid.append(discountLine(c.percent));
+        const VatSums sums = vatSums(grid, rates);
+        shell::Cents allGross = 0;
+        for (size_t g = 1; g <= 5; ++g) {
+            EXPECT_EQ(sums.gross[g], c.gross[g]) << g;
+            EXPECT_EQ(sums.vat[g], c.vat[g]) << g;
+            allGross += shell::scaledOr0(sums.gross[g], 2);
+        }
+        EXPECT_EQ(allGross, sale::receiptTotal(grid));
+    }
+}
+
 TEST(ReceiptStorage, AReceiptIsStoredWholeOrNotAtAll) {
     testing::TempFolder folder;
     testing::ScopedWorkingFolder cwd(folder.path());
     store::Database2020("baza.db");
     auto db = store::Database::open("baza.db");
     sale::ReceiptGrid grid;
-    grid.append(line("A", 2, 12.50, "1"));
-    grid.append(line("B", 1, 5.00, "2"));
-    ReceiptToStore receipt{&grid, 30.0, {0, 30, 0, 0, 0}, "  30.00", "RO123", 2, "POS01", 0};
+    grid.append(line("A", 2000, 1250, "1"));
+    grid.append(line("B", 1000, 500, "2"));
+    ReceiptToStore receipt{&grid, 3000, {0, 3000, 0, 0, 0}, "  30.00", "RO123", 2, "POS01", 0};
 
     StoredReceipt stored = storeReceipt(*db, receipt);
     ASSERT_TRUE(stored.stored);
@@ -131,13 +176,13 @@ TEST(ReceiptStorage, DiscountLineLowersTheStoredValue) {
     store::Database2020("baza.db");
     auto db = store::Database::open("baza.db");
     sale::ReceiptGrid grid;
-    grid.append(line("A", 1, 100.00, "1"));
-    grid.append(
-        {"DISCOUNT", "BUC", sale::quantityCell(1), sale::discountCell(10), "-1", "D", "1", "0"});
-    ReceiptToStore receipt{&grid, 90.0, {0, 90, 0, 0, 0}, "  90.00", "", 2, "POS01", 0};
+    grid.append(line("A", 1000, 10000, "1"));
+    grid.append(discountLine(1000));
+    ReceiptToStore receipt{&grid, 9000, {0, 9000, 0, 0, 0}, "  90.00", "", 2, "POS01", 0};
     ASSERT_TRUE(storeReceipt(*db, receipt).stored);
     EXPECT_EQ(db->scalarText("select pret from spbon where idbon='2' and idart='-1'"), "-10.0");
     EXPECT_EQ(db->scalarText("select valbon||'/'||incasatbon from bon where id=2"), "90.0/90.0");
+    EXPECT_EQ(db->scalarText("select brut1||'/'||tva1 from bon where id=2"), "90.0/14.37");
 }
 
 TEST(ReceiptStorage, TipReceiptStoresItsValueAsCash) {

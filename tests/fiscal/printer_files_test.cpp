@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 
 #include "fiscal/printer_records.h"
+#include "fiscal/receipt_spool.h"
 #include "platform/clock.h"
 #include "sale/receipt_grid.h"
 #include "shell/settings.h"
@@ -28,12 +30,17 @@ using testing::ScopedWorkingFolder;
 using testing::TempFolder;
 using testing::writeFileBytes;
 
+shell::Cents cents(double value) {
+    return std::llround(value * 100);
+}
+
 Row article(const std::string& name, double quantity, double price) {
-    return {name, "BUC", quantityCell(quantity), priceCell(price), "7", "5941234", "1", "1"};
+    return {name,        "BUC", quantityCell(std::llround(quantity * 1000)), priceCell(cents(price)),
+            "7",         "5941234", "1", "1"};
 }
 
 Row discount(double percent) {
-    return {"DISCOUNT", "BUC", quantityCell(1), discountCell(percent), "-1", "", "1", "1"};
+    return {"DISCOUNT", "BUC", quantityCell(1000), discountCell(cents(percent)), "-1", "", "1", "1"};
 }
 
 // $TMPDIR pointed at a folder for the test's lifetime, restored afterwards.
@@ -211,17 +218,16 @@ TEST_P(ReceiptFilesCase, WritesTheThreeFilesRecordByRecord) {
         grid.append(row);
     ReceiptForFiles receipt{&grid, c.mode, c.paidField, c.payments, c.cui, c.freeText};
 
-    ReceiptFiles files = writeReceiptFiles(receipt, settings, "123");
+    const ReceiptRecords records = buildReceiptRecords(receipt, settings);
+    ASSERT_TRUE(spoolReceiptFiles(records, "BonCMP-000000123-POS01.txt", settings));
 
-    ASSERT_TRUE(files.written);
-    EXPECT_EQ(files.name, "BonCMP-000000123-POS01.txt");
-    EXPECT_EQ(files.folder, (folder / "tmp").string() + "/");
-    EXPECT_EQ(bytes("tmp/BonCMP-000000123-POS01.txt"), c.driver);
-    EXPECT_EQ(bytes("tmp/BonCMP-000000123-POS01.txtNF.txt"), c.text);
-    EXPECT_EQ(bytes("tmp/BonCMP-000000123-POS01.txtFI.txt"), c.datecs);
-    EXPECT_NEAR(files.receiptSum, c.receiptSum, 1e-9);
+    EXPECT_EQ(spoolFolder(settings), (folder / "netrimise").string() + "/");
+    EXPECT_EQ(bytes("netrimise/BonCMP-000000123-POS01.txt"), c.driver);
+    EXPECT_EQ(bytes("netrimise/BonCMP-000000123-POS01.txtNF.txt"), c.text);
+    EXPECT_EQ(bytes("netrimise/BonCMP-000000123-POS01.txtFI.txt"), c.datecs);
+    EXPECT_EQ(records.receiptSum, cents(c.receiptSum));
     for (size_t m = 1; m <= 4; ++m)
-        EXPECT_NEAR(files.paidByMode[m], c.paidByMode[m], 1e-9) << m;
+        EXPECT_EQ(records.paidByMode[m], cents(c.paidByMode[m])) << m;
 }
 
 INSTANTIATE_TEST_SUITE_P(Receipts, ReceiptFilesCase, ::testing::ValuesIn(kReceiptCases),
@@ -235,128 +241,152 @@ TEST(ReceiptRecords, DiscountAppliesToTheRunningSumAndLaterLinesAddInFull) {
     shell::Settings settings;
     ReceiptRecords records = buildReceiptRecords({&grid, 1, "50.00", {}, "", ""}, settings);
     EXPECT_EQ(records.text[4].text, "Dsicount 20.00% = 10.00");
-    EXPECT_NEAR(records.receiptSum, 44.5, 1e-9);
+    EXPECT_EQ(records.receiptSum, 4450);
+}
+
+// Characters that would break a record's syntax become spaces in the records, and only there.
+TEST(ReceiptRecords, NamesThatHoldRecordSeparatorsGiveWellFormedRecords) {
+    sale::ReceiptGrid grid;
+    Row row = article("A|B~C;D\r\nE\tF", 1, 5);
+    row[sale::kUnitCell] = "K|G";
+    grid.append(row);
+    shell::Settings settings;
+    shell::applyPaymentModeLines(settings, {"1=C A S H|0"});
+    ReceiptRecords records =
+        buildReceiptRecords({&grid, 1, "5.00", {}, "RO|1", "X|Y;Z\nW"}, settings);
+
+    EXPECT_EQ(records.driver[0].text, "C|RO 1| | |");
+    EXPECT_EQ(records.driver[1].text, "V|A B C;D  E F~K G|1|5.00|1.000|0|0|0");
+    EXPECT_EQ(records.driver[3].text, "T|X");
+    EXPECT_EQ(records.driver[4].text, "T|Y;Z W");
+    EXPECT_EQ(records.datecs[1].text, "S,1,______,_,__;A|B~C D  E F;5.00;1.000;0;1;1;0;0;K|G");
+    EXPECT_EQ(records.datecs.back().text, "P,1,______,_,__;X;Y Z W;;;;");
+    EXPECT_EQ(records.text[3].text, "A|B~C;D  E F");
+    EXPECT_EQ(grid.row(0)[sale::kNameCell], "A|B~C;D\r\nE\tF");
 }
 
 TEST_F(PrinterFilesTest, DiacriticsAreWindows1250InAnsiRecordsAndUtf8InUtf8Ones) {
     sale::ReceiptGrid grid;
     grid.append(article("ÎNGHEȚATĂ", 1, 5));
-    writeReceiptFiles({&grid, 1, "5.00", {}, "", "MULȚUMIM"}, settings, "9");
+    ASSERT_TRUE(spoolReceiptFiles(buildReceiptRecords({&grid, 1, "5.00", {}, "", "MULȚUMIM"}, settings),
+                                  "BonCMP-000000009-POS01.txt", settings));
 
     const std::string ansiName =
         "\xCENGHE\xDE"
         "AT\xC3";  // the comma-below T as its cedilla form
-    const std::string driver = bytes("tmp/BonCMP-000000009-POS01.txt");
+    const std::string driver = bytes("netrimise/BonCMP-000000009-POS01.txt");
     EXPECT_NE(driver.find("V|" + ansiName + "~BUC|"), std::string::npos) << driver;
     EXPECT_NE(driver.find("T|MULȚUMIM\r\n"), std::string::npos) << driver;
-    const std::string text = bytes("tmp/BonCMP-000000009-POS01.txtNF.txt");
+    const std::string text = bytes("netrimise/BonCMP-000000009-POS01.txtNF.txt");
     EXPECT_NE(text.find("\r\n" + ansiName + "\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\r\nMULȚUMIM\r\n"), std::string::npos) << text;
-    EXPECT_NE(bytes("tmp/BonCMP-000000009-POS01.txtFI.txt").find(";" + ansiName + ";"),
+    EXPECT_NE(bytes("netrimise/BonCMP-000000009-POS01.txtFI.txt").find(";" + ansiName + ";"),
               std::string::npos);
 }
 
-TEST(ReceiptFileName, FileNumberPaddedToNineDigits) {
+TEST(ReceiptFileName, FileNumberPaddedToNineDigitsAndNeverCut) {
     EXPECT_EQ(receiptFileName("123", "POS01"), "BonCMP-000000123-POS01.txt");
     EXPECT_EQ(receiptFileName("1", "7"), "BonCMP-000000001-7.txt");
     EXPECT_EQ(receiptFileName("123456789", "POS01"), "BonCMP-123456789-POS01.txt");
+    EXPECT_EQ(receiptFileName("1234567890", "POS01"), "BonCMP-1234567890-POS01.txt");
     EXPECT_EQ(periodText(2), "0002");
     EXPECT_EQ(periodText(1234), "1234");
 }
 
-// Delivery of a receipt written for file number 123.
+// Delivery of a receipt spooled as file number 123.
 class DeliveryTest : public PrinterFilesTest {
   protected:
+    const std::string name = "BonCMP-000000123-POS01.txt";
     sale::ReceiptGrid grid;
-    ReceiptFiles files;
     std::string driver, text, datecs;
 
-    void write() {
+    void spool() {
         grid.append(article("APA", 2, 36.75));
-        files = writeReceiptFiles({&grid, 1, "100.00", {}, "", ""}, settings, "123");
-        ASSERT_TRUE(files.written);
-        driver = bytes("tmp/" + files.name);
-        text = bytes("tmp/" + files.name + "NF.txt");
-        datecs = bytes("tmp/" + files.name + "FI.txt");
+        ASSERT_TRUE(spoolReceiptFiles(buildReceiptRecords({&grid, 1, "100.00", {}, "", ""}, settings),
+                                      name, settings));
+        driver = bytes("netrimise/" + name);
+        text = bytes("netrimise/" + name + "NF.txt");
+        datecs = bytes("netrimise/" + name + "FI.txt");
     }
 
-    std::vector<std::string> inpFiles() {
-        std::vector<std::string> found;
-        for (const auto& entry : fs::recursive_directory_iterator(folder.path()))
-            if (entry.path().extension() == ".inp")
-                found.push_back(entry.path().string());
-        return found;
-    }
+    bool spoolEmpty() { return fs::is_empty(folder / "netrimise"); }
 };
 
-TEST_F(DeliveryTest, ReplacesStaleFilesAndCopiesToTheExtraNoteFolders) {
-    writeFileBytes(folder / "Bonuri/BonCMP-000000123-POS01.txt", "old");
-    writeFileBytes(folder / "Note/BonCMP-000000123-POS01.txt", "old");
-    chmod((folder / "Bonuri/BonCMP-000000123-POS01.txt").c_str(), 0444);
+TEST_F(DeliveryTest, DeliversEveryCopyAndEmptiesTheSpool) {
     makeFolder("Note2");
-    writeFileBytes(folder / "Note2/BonCMP-000000123-POS01.txt", "old");
-    settings.noteDir2 = (folder / "Note2").string();  // set without a closing separator
-    write();
-
-    Delivery delivery = deliverReceiptFiles(files, settings, clock);
-
-    EXPECT_TRUE(delivery.driverFileDelivered);
-    EXPECT_EQ(delivery.undeliveredPath, "");
-    EXPECT_EQ(bytes("Bonuri/BonCMP-000000123-POS01.txt"), driver);
-    EXPECT_EQ(bytes("Note/BonCMP-000000123-POS01.txt"), text);
-    EXPECT_EQ(bytes("Note2/BonCMP-000000123-POS01.txt"), text);
-    EXPECT_FALSE(exists("tmp/BonCMP-000000123-POS01.txt"));
-    EXPECT_FALSE(exists("tmp/BonCMP-000000123-POS01.txtNF.txt"));
-    EXPECT_TRUE(exists("tmp/BonCMP-000000123-POS01.txtFI.txt"));
-    EXPECT_TRUE(inpFiles().empty()) << "no Datecs-style copy without DATECS";
-    EXPECT_EQ(clock.elapsedMs(), 50);  // both pauses on the caller's clock
-}
-
-TEST_F(DeliveryTest, DatecsCopyAsInpAndTheOriginalStays) {
     makeFolder("Datecs");
+    settings.noteDir2 = (folder / "Note2").string();      // set without a closing separator
     settings.datecs = settings.baseFolder + "Datecs\\";  // as a hand-edited settings file has it
-    settings.serverDir = settings.baseFolder + "Bonuri\\";
-    write();
+    spool();
 
-    EXPECT_TRUE(deliverReceiptFiles(files, settings, clock).driverFileDelivered);
+    DeliveryResult result = deliverReceiptFiles(name, settings);
 
-    EXPECT_EQ(bytes("Datecs/BonCMP-000000123-POS01.txt.inp"), datecs);
-    EXPECT_EQ(bytes("tmp/BonCMP-000000123-POS01.txtFI.txt"), datecs);
-    EXPECT_EQ(bytes("Bonuri/BonCMP-000000123-POS01.txt"), driver);
+    EXPECT_TRUE(result.delivered);
+    EXPECT_EQ(result.problem, "");
+    EXPECT_EQ(bytes("Bonuri/" + name), driver);
+    EXPECT_EQ(bytes("Note/" + name), text);
+    EXPECT_EQ(bytes("Note2/" + name), text);
+    EXPECT_EQ(bytes("Datecs/" + name + ".inp"), datecs);
+    EXPECT_TRUE(spoolEmpty());
+    EXPECT_TRUE(spooledReceipts(settings).empty());
 }
 
-TEST_F(DeliveryTest, MissingServerDirIsReportedAndTheFileStaysInTheTemporaryFolder) {
+TEST_F(DeliveryTest, AFileWaitingUnderTheSameNameIsNeverReplaced) {
+    writeFileBytes(folder / "Bonuri" / name, "old");
+    spool();
+
+    DeliveryResult result = deliverReceiptFiles(name, settings);
+
+    EXPECT_FALSE(result.delivered);
+    EXPECT_NE(result.problem.find("asteapta deja"), std::string::npos) << result.problem;
+    EXPECT_EQ(bytes("Bonuri/" + name), "old");
+    EXPECT_EQ(bytes("netrimise/" + name), driver);
+    ASSERT_EQ(spooledReceipts(settings).size(), 1u);
+    EXPECT_EQ(spooledReceipts(settings)[0].receiptId, 123);
+}
+
+TEST_F(DeliveryTest, MissingServerDirKeepsTheFileUntilTheFolderIsBack) {
     fs::remove(folder / "Bonuri");
-    write();
+    spool();
 
-    Delivery delivery = deliverReceiptFiles(files, settings, clock);
+    DeliveryResult result = deliverReceiptFiles(name, settings);
+    EXPECT_FALSE(result.delivered);
+    EXPECT_NE(result.problem.find("nu exista"), std::string::npos) << result.problem;
+    EXPECT_EQ(bytes("Note/" + name), text);  // the note text still goes
+    EXPECT_EQ(bytes("netrimise/" + name), driver);
 
-    EXPECT_FALSE(delivery.driverFileDelivered);
-    EXPECT_EQ(delivery.undeliveredPath, (folder / "tmp/BonCMP-000000123-POS01.txt").string());
-    EXPECT_EQ(readFileBytes(delivery.undeliveredPath), driver);
-    EXPECT_EQ(bytes("Note/BonCMP-000000123-POS01.txt"), text);  // the note text still goes
+    makeFolder("Bonuri");
+    EXPECT_TRUE(deliverReceiptFiles(name, settings).delivered);
+    EXPECT_EQ(bytes("Bonuri/" + name), driver);
+    EXPECT_TRUE(spoolEmpty());
+    EXPECT_TRUE(deliverReceiptFiles(name, settings).delivered);  // once, and never again
 }
 
 TEST_F(DeliveryTest, UnsetServerDirIsNotADelivery) {
     settings.serverDir = "";
-    write();
-    Delivery delivery = deliverReceiptFiles(files, settings, clock);
-    EXPECT_FALSE(delivery.driverFileDelivered);
-    EXPECT_EQ(delivery.undeliveredPath, (folder / "tmp/BonCMP-000000123-POS01.txt").string());
-    EXPECT_FALSE(exists("BonCMP-000000123-POS01.txt"));
+    spool();
+    DeliveryResult result = deliverReceiptFiles(name, settings);
+    EXPECT_FALSE(result.delivered);
+    EXPECT_NE(result.problem.find("ServerDir"), std::string::npos);
+    EXPECT_EQ(bytes("netrimise/" + name), driver);
 }
 
-TEST_F(DeliveryTest, UnwritableTemporaryFolderIsReported) {
-    ScopedTmpDir missing(folder / "no-such-folder");
-    grid.append(article("APA", 2, 36.75));
-    files = writeReceiptFiles({&grid, 1, "100.00", {}, "", ""}, settings, "123");
-    EXPECT_FALSE(files.written);
-    EXPECT_NEAR(files.receiptSum, 73.5, 1e-9);  // the sums are still known for storing
+TEST_F(DeliveryTest, CopiesForFoldersThatDoNotExistAreDropped) {
+    fs::remove(folder / "Note");
+    settings.datecs = settings.baseFolder + "NuExista/";
+    spool();
+    DeliveryResult result = deliverReceiptFiles(name, settings);
+    EXPECT_TRUE(result.delivered);
+    EXPECT_EQ(result.notes.size(), 2u);
+    EXPECT_TRUE(spoolEmpty());
+}
 
-    Delivery delivery = deliverReceiptFiles(files, settings, clock);
-    EXPECT_FALSE(delivery.driverFileDelivered);
-    EXPECT_EQ(delivery.undeliveredPath, "");
-    EXPECT_FALSE(exists("Bonuri/BonCMP-000000123-POS01.txt"));
+TEST_F(DeliveryTest, AnUnwritableSpoolLeavesNothingBehind) {
+    writeFileBytes(folder / "netrimise", "a file where the folder should be");
+    grid.append(article("APA", 2, 36.75));
+    EXPECT_FALSE(spoolReceiptFiles(buildReceiptRecords({&grid, 1, "100.00", {}, "", ""}, settings),
+                                   name, settings));
+    EXPECT_FALSE(exists("Bonuri/" + name));
 }
 
 struct ReportCase {
@@ -455,7 +485,7 @@ TEST_F(PrinterFilesTest, UndeliveredCashMovementReturnsNothing) {
 TEST_F(PrinterFilesTest, TipReceiptInFixedColumns) {
     settings.param2 = "POS.1";
     settings.departmentMap[1] = 1;
-    Row tip{"BACSIS", "BUC", quantityCell(1), priceCell(5), "0", "", "1", "1"};
+    Row tip{"BACSIS", "BUC", quantityCell(1000), priceCell(500), "0", "", "1", "1"};
 
     std::string path = writeTipFile(tip, 3, "", "", "20240105101112", settings);
 
@@ -480,8 +510,8 @@ TEST_F(PrinterFilesTest, TipReceiptWithBuyerFreeTextDepartmentAndLongName) {
     settings.departmentMap[4] = 7;
     Row tip{"BACSIS PENTRU ECHIPA DE SERVIRE",
             "BUC",
-            quantityCell(0.123),
-            priceCell(12.5),
+            quantityCell(123),
+            priceCell(1250),
             "0",
             "",
             "2",

@@ -1,6 +1,8 @@
 // The receipt grid's total: line amounts, the discount line and the selection.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "sale/receipt_grid.h"
 #include "sale/sale_desk.h"
 
@@ -8,29 +10,43 @@ namespace vandrix::sale {
 namespace {
 
 Row line(const std::string& name, double quantity, double price, const std::string& id = "1") {
-    return {name, "BUC", quantityCell(quantity), priceCell(price), id, id, "1", "2"};
+    return {name, "BUC", quantityCell(std::llround(quantity * 1000)),
+            priceCell(std::llround(price * 100)), id, id, "1", "2"};
 }
 
 Row discount(double percent) {
-    return {"DISCOUNT", "BUC", quantityCell(1), discountCell(percent), "-1", "D", "1", "0"};
+    return {"DISCOUNT", "BUC", quantityCell(1000), discountCell(std::llround(percent * 100)), "-1",
+            "D", "1", "0"};
 }
 
-TEST(ReceiptCells, QuantitiesAndMoneyRightAlignedInSeven) {
-    EXPECT_EQ(quantityCell(2.5), "  2.500");
-    EXPECT_EQ(quantityCell(1234.5678), "1234.56");  // a longer text keeps its first 7 characters
-    EXPECT_EQ(priceCell(36.75), "  36.75");
+TEST(ReceiptCells, QuantitiesAndMoneyRightAlignedInSevenAndNeverCut) {
+    EXPECT_EQ(quantityCell(2500), "  2.500");
+    EXPECT_EQ(quantityCell(1234568), "1234.568");  // wider than the field: the field widens
+    EXPECT_EQ(priceCell(3675), "  36.75");
     EXPECT_EQ(priceCell(0), "   0.00");
-    EXPECT_EQ(discountCell(10), "% 10.00");
+    EXPECT_EQ(priceCell(9999999), "99999.99");
+    EXPECT_EQ(discountCell(1000), "% 10.00");
 }
 
-TEST(RecomputeTotals, SumsLineAmountsRoundedToTwoDecimals) {
+TEST(RecomputeTotals, SumsLineAmountsRoundedToTheCent) {
     ReceiptGrid grid;
     grid.append(line("A", 2, 1.50));
     grid.append(line("B", 3, 0.99));
-    EXPECT_EQ(lineAmount(grid.row(0)), 3.00);
-    EXPECT_DOUBLE_EQ(lineAmount(grid.row(1)), 2.97);
+    EXPECT_EQ(lineAmount(grid.row(0)), 300);
+    EXPECT_EQ(lineAmount(grid.row(1)), 297);
     EXPECT_EQ(recomputeReceiptTotals(grid), "   5.97");
     EXPECT_EQ(grid.selected(), 1);
+}
+
+// Each line is rounded to the cent as the fiscal printer rounds it, and the total is the sum of
+// the rounded lines: forty lines of 0.333 kg at 12.99 are 40 x 4.33.
+TEST(RecomputeTotals, TheTotalIsTheSumOfTheRoundedLines) {
+    ReceiptGrid grid;
+    for (int i = 0; i < 40; ++i)
+        grid.append(line("BRANZA", 0.333, 12.99, std::to_string(i + 1)));
+    EXPECT_EQ(lineAmount(grid.row(0)), 433);
+    EXPECT_EQ(recomputeReceiptTotals(grid), " 173.20");
+    EXPECT_EQ(receiptTotal(grid), 17320);
 }
 
 TEST(RecomputeTotals, DiscountMovesToTheEndAndAppliesToTheLinesAbove) {

@@ -1,6 +1,10 @@
 // Files and folders on POSIX systems.
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <cstdio>
@@ -82,26 +86,168 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     return s.str();
 }
 
+namespace {
+
+// Writes the bytes into the file (created or emptied) and flushes them to disk.
+bool writeSynced(const std::string& path, const std::string& bytes) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ::close(fd);
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+std::string parentOf(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The last step of a move across file systems: the synced copy takes its final name and the
+// marker that stands for the source goes.
+Placement finishCrossDeviceMove(const std::string& marker, const std::string& copy,
+                                const std::string& target) {
+    if (::access(copy.c_str(), F_OK) == 0) {
+        if (::renameat2(AT_FDCWD, copy.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0)
+            return errno == EEXIST ? Placement::TargetExists : Placement::Failed;
+        syncFolder(parentOf(target));
+    }
+    // Without the copy the rename happened before (the other program may have taken the file).
+    ::unlink(marker.c_str());
+    syncFolder(parentOf(marker));
+    return Placement::Placed;
+}
+
+Placement moveAcrossDevices(const std::string& src, const std::string& dst) {
+    if (::access(dst.c_str(), F_OK) == 0)
+        return Placement::TargetExists;
+    const std::string copy = dst + ".tmp";
+    auto bytes = readWholeFile(src);
+    if (!bytes || !writeSynced(copy, *bytes)) {
+        ::unlink(copy.c_str());
+        return Placement::Failed;
+    }
+    const std::string marker = src + kPlacingSuffix;
+    if (std::rename(src.c_str(), marker.c_str()) != 0) {
+        ::unlink(copy.c_str());
+        return Placement::Failed;
+    }
+    syncFolder(parentOf(src));
+    return finishCrossDeviceMove(marker, copy, dst);
+}
+
+}  // namespace
+
 bool writeWholeFile(const std::string& path, const std::string& bytes) {
     std::string target = toPlatformPath(path);
     std::string temporary = target + ".tmp-" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            ::unlink(temporary.c_str());
-            return false;
-        }
+    if (!writeSynced(temporary, bytes)) {
+        ::unlink(temporary.c_str());
+        return false;
     }
     if (std::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
     return true;
+}
+
+bool syncFolder(const std::string& path) {
+    int fd = ::open(toPlatformPath(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+std::vector<std::string> filesInFolder(const std::string& path) {
+    std::vector<std::string> names;
+    const std::string folder = toPlatformPath(path);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name != "." && name != ".." && fileSize(joinPath(folder, name)) >= 0)
+            names.push_back(std::move(name));
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+Placement placeFile(const std::string& from, const std::string& to) {
+    const std::string src = toPlatformPath(from);
+    const std::string dst = toPlatformPath(to);
+    if (!isDirectory(parentOf(dst)))
+        return Placement::FolderMissing;
+    if (::renameat2(AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0) {
+        syncFolder(parentOf(dst));
+        syncFolder(parentOf(src));
+        return Placement::Placed;
+    }
+    switch (errno) {
+        case EEXIST:
+            return Placement::TargetExists;
+        case EXDEV:
+            return moveAcrossDevices(src, dst);
+        case EINVAL:
+        case ENOSYS:
+            // A file system without the no-replace rename (some network shares): this program
+            // is the only one that puts files of these names there.
+            if (::access(dst.c_str(), F_OK) == 0)
+                return Placement::TargetExists;
+            if (std::rename(src.c_str(), dst.c_str()) == 0) {
+                syncFolder(parentOf(dst));
+                return Placement::Placed;
+            }
+            return errno == EXDEV ? moveAcrossDevices(src, dst) : Placement::Failed;
+        default:
+            return Placement::Failed;
+    }
+}
+
+Placement resumePlacement(const std::string& from, const std::string& to) {
+    const std::string src = toPlatformPath(from);
+    const std::string dst = toPlatformPath(to);
+    if (::access((src + kPlacingSuffix).c_str(), F_OK) != 0)
+        return Placement::Failed;
+    return finishCrossDeviceMove(src + kPlacingSuffix, dst + ".tmp", dst);
+}
+
+Placement placeCopy(const std::string& from, const std::string& to) {
+    const std::string dst = toPlatformPath(to);
+    if (!isDirectory(parentOf(dst)))
+        return Placement::FolderMissing;
+    if (::access(dst.c_str(), F_OK) == 0)
+        return Placement::TargetExists;
+    auto bytes = readWholeFile(from);
+    const std::string copy = dst + ".tmp";
+    if (!bytes || !writeSynced(copy, *bytes)) {
+        ::unlink(copy.c_str());
+        return Placement::Failed;
+    }
+    if (::renameat2(AT_FDCWD, copy.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) != 0 &&
+        (errno == EEXIST || std::rename(copy.c_str(), dst.c_str()) != 0)) {
+        const bool exists = errno == EEXIST;
+        ::unlink(copy.c_str());
+        return exists ? Placement::TargetExists : Placement::Failed;
+    }
+    syncFolder(parentOf(dst));
+    return Placement::Placed;
 }
 
 }  // namespace vandrix::platform

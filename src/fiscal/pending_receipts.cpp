@@ -1,0 +1,90 @@
+// Delivering the spooled files of stored receipts.
+#include "fiscal/pending_receipts.h"
+
+#include "fiscal/receipt_spool.h"
+#include "platform/files.h"
+#include "shell/application.h"
+#include "shell/dialogs.h"
+
+namespace vandrix::fiscal {
+namespace {
+
+// The receipt's number within its period, or "" when the database has no receipt of that id.
+std::string receiptNumberOf(shell::Application& app, long receiptId) {
+    auto q = app.db->query("select nrbon from bon where id=?", {std::to_string(receiptId)});
+    return q.next() ? q.text(0) : std::string();
+}
+
+std::string describe(const std::string& number, const std::string& name) {
+    return "Bonul nr. " + number + " (fisierul " + name + ")";
+}
+
+void logNotes(shell::Application& app, const DeliveryResult& result) {
+    for (const std::string& note : result.notes)
+        app.log.warning(note);
+}
+
+void countPending(shell::Application& app) {
+    app.pendingReceipts = spooledReceipts(app.settings).size();
+}
+
+}  // namespace
+
+void deliverStoredReceipt(shell::Application& app, const std::string& name, long receiptNumber) {
+    const DeliveryResult result = deliverReceiptFiles(name, app.settings);
+    logNotes(app, result);
+    if (!result.delivered) {
+        const std::string receipt = describe(std::to_string(receiptNumber), name);
+        app.log.error(receipt + " nu a ajuns la casa de marcat: " + result.problem);
+        app.dialogs.message(receipt + " este salvat, dar NU a ajuns la casa de marcat:\r\n" +
+                                result.problem + ".\r\n\r\nFisierul asteapta in folderul " +
+                                kSpoolFolderName +
+                                " si va fi trimis automat cand problema este rezolvata.\r\n\r\n",
+                            "Eroare", shell::kButtonsOk + shell::kIconError);
+    }
+    countPending(app);
+    // Receipts that waited go as soon as the folder is back.
+    if (result.delivered && app.pendingReceipts > 0)
+        deliverPendingReceipts(app, false);
+}
+
+void deliverPendingReceipts(shell::Application& app, bool atStart) {
+    if (!app.db)
+        return;
+    std::string delivered, waiting;
+    for (const SpooledReceipt& spooled : spooledReceipts(app.settings)) {
+        const std::string number = receiptNumberOf(app, spooled.receiptId);
+        if (number.empty()) {
+            // Only a start can find files of a receipt that was never stored: while the
+            // program runs, a receipt's files stay in the spool only once it is committed.
+            if (atStart) {
+                app.log.warning("Fisierele bonului nesalvat " + spooled.name +
+                                " au fost sterse din " + kSpoolFolderName);
+                discardReceiptFiles(spooled.name, app.settings);
+            }
+            continue;
+        }
+        const DeliveryResult result = deliverReceiptFiles(spooled.name, app.settings);
+        logNotes(app, result);
+        const std::string receipt = describe(number, spooled.name);
+        if (result.delivered) {
+            app.log.info(receipt + " a fost trimis la casa de marcat");
+            delivered += receipt + "\r\n";
+        } else {
+            app.log.error(receipt + " nu a ajuns la casa de marcat: " + result.problem);
+            waiting += receipt + ": " + result.problem + "\r\n";
+        }
+    }
+    countPending(app);
+    if (!delivered.empty())
+        app.dialogs.message("Bonuri salvate care nu ajunsesera la casa de marcat au fost trimise "
+                            "acum:\r\n\r\n" +
+                                delivered + "\r\n",
+                            "Atentie", shell::kButtonsOk + shell::kIconWarning);
+    if (atStart && !waiting.empty())
+        app.dialogs.message("Bonuri salvate care NU au ajuns la casa de marcat:\r\n\r\n" + waiting +
+                                "\r\nVor fi trimise automat cand problema este rezolvata.\r\n\r\n",
+                            "Eroare", shell::kButtonsOk + shell::kIconError);
+}
+
+}  // namespace vandrix::fiscal

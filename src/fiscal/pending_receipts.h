@@ -1,0 +1,23 @@
+// Stored receipts whose file has not reached the fiscal printer yet: delivering them, and
+// telling the cashier which receipt waits and which one went.
+#pragma once
+
+#include <string>
+
+namespace vandrix::shell {
+struct Application;
+}
+
+namespace vandrix::fiscal {
+
+// Delivers the files of a receipt just stored; when the driver's file cannot go now, the
+// cashier is told which receipt waits and why, and it is delivered later.
+void deliverStoredReceipt(shell::Application& app, const std::string& name, long receiptNumber);
+
+// Goes through the spool. At start, the files of a receipt that was never stored (the program
+// ended between writing them and committing the receipt) are removed, never delivered, and the
+// cashier is told of every stored receipt that still waits. Every stored receipt that can go
+// now is delivered, and the cashier is told which ones went.
+void deliverPendingReceipts(shell::Application& app, bool atStart);
+
+}  // namespace vandrix::fiscal
