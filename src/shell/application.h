@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 
+#include "shell/diagnostic_log.h"
 #include "shell/palette.h"
 #include "shell/settings.h"
 #include "store/database.h"
@@ -56,6 +57,7 @@ struct Application {
     ui::Runtime& ui;
     Dialogs& dialogs;
 
+    DiagnosticLog log;  // "vandrix.log" beside the database, opened at start
     Settings settings;
     Palette palette{};
     std::unique_ptr<store::Database> db;  // the connection every operation uses

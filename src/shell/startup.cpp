@@ -76,13 +76,17 @@ bool swapInUpdate(ui::Runtime& ui) {
 // there is none.
 void openPeriod(Application& app) {
     app.db = store::Database::open(kDatabaseFile);
-    if (!app.db)
+    if (!app.db) {
+        app.log.error(std::string("Baza de date ") + kDatabaseFile + " nu a putut fi deschisa");
         return;
+    }
     long open =
         static_cast<long>(app.db->scalarInteger("Select max(id) from eod where data is null;"));
     if (open == 0) {
         open = app.settings.zini;
-        app.db->exec("insert into eod (id) values(?);", {std::to_string(open)});
+        if (!app.db->exec("insert into eod (id) values(?);", {std::to_string(open)}))
+            app.log.error("Perioada " + std::to_string(open) +
+                          " nu a putut fi deschisa: " + app.db->lastError());
         if (app.settings.zini > 0)
             rewriteCaleBonuriAfterZini(app.settings);
     }
@@ -155,6 +159,8 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
         ui.systemMessage("Aplicatia ruleaza!", "Eroare");
         return 1;
     }
+    // The diagnostic log beside the database, opened once this copy owns the working folder.
+    app.log.open(DiagnosticLog::kFileName);
     // 2.-6. Defaults, folders and resource files, palettes; the label printer's connection
     // defaults to "USB" in the settings.
     writeResourceFiles();
