@@ -9,6 +9,7 @@
 #include "platform/text_file.h"
 #include "shell/Interfatacolor/interfatasume.h"
 #include "shell/application.h"
+#include "shell/database_health.h"
 #include "shell/dialogs.h"
 #include "shell/number_text.h"
 #include "ui/form.h"
@@ -50,6 +51,9 @@ bool closePeriod(shell::Application& app, double total, std::time_t now) {
 }  // namespace
 
 void runDailyReport(shell::Application& app, int kind) {
+    // The day is closed only on a sound database: a Z on damaged records would be final.
+    if (kind == kReportZ && !shell::databaseUsable(app, true, "Raportul Z nu a fost trimis."))
+        return;
     const double total = app.db ? periodTotal(*app.db, app.currentPeriod) : 0;
     if (app.settings.fiscal != 0 &&
         writeReportRequest(kind, app.currentPeriod, app.settings, app.ui.clock()).empty())

@@ -12,6 +12,7 @@
 #include "platform/system.h"
 #include "platform/text_file.h"
 #include "shell/application.h"
+#include "shell/database_health.h"
 #include "shell/dialogs.h"
 #include "shell/login.h"
 #include "shell/operators.h"
@@ -27,6 +28,10 @@ namespace vandrix::shell {
 namespace {
 
 using platform::Encoding;
+
+// Present while the program runs: created once the database passed its check, removed at a
+// clean shutdown. Found at start, it tells of a run that ended by a crash or a power cut.
+constexpr const char* kRunMarker = "vandrix.ruleaza";
 
 // Writes a resource file in full unless an empty file of that name is there: a missing file is
 // created, one with any content rewritten, an empty one left alone.
@@ -180,6 +185,16 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     app.palette = readPalette(app.settings.palette);
     ui.scaleX = app.settings.scaleX;
     ui.scaleY = app.settings.scaleY;
+    // The database must read before anything completes or uses it; after a run that did not
+    // end cleanly, every page is checked as well. Selling never starts on a damaged database.
+    // The marker stays when the check fails, so the next start checks thoroughly again.
+    const bool unclean = platform::fileExists(kRunMarker);
+    if (unclean)
+        app.log.warning("Rularea anterioara nu s-a incheiat normal; baza de date se verifica");
+    if (!databaseUsable(app, unclean, "Programul se inchide."))
+        return 1;
+    if (!platform::writeWholeFile(kRunMarker, ""))
+        app.log.warning(std::string("Fisierul ") + kRunMarker + " nu a putut fi scris");
 
     // 11.-12. The backdrop window; with "winsize" 0 the sale window fits the desktop.
     SaleWindow sale(app, subsystems);
@@ -212,6 +227,8 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     // 27. The event loop, then the shutdown.
     sale.run();
     shutdown(app);
+    if (!platform::deleteFile(kRunMarker))
+        app.log.warning(std::string("Fisierul ") + kRunMarker + " nu a putut fi sters");
     return 0;
 }
 
