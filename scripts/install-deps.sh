@@ -9,6 +9,7 @@ packages=(
   libsqlite3-dev libssl-dev libfontconfig-dev libcurl4-openssl-dev nlohmann-json3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   ca-certificates fonts-dejavu-core fonts-urw-base35
+  libspdlog-dev
   qpdf poppler-utils sqlite3
 )
 

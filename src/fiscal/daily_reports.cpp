@@ -9,6 +9,7 @@
 #include "platform/text_file.h"
 #include "shell/Interfatacolor/interfatasume.h"
 #include "shell/application.h"
+#include "shell/database_health.h"
 #include "shell/dialogs.h"
 #include "shell/number_text.h"
 #include "ui/form.h"
@@ -22,7 +23,8 @@ namespace {
 
 constexpr int kLoopTimeoutMs = 250;
 
-void requestNotDelivered(shell::Application& app) {
+void requestNotDelivered(shell::Application& app, const std::string& what) {
+    app.log.error(what + " nu a ajuns in dosarul casei de marcat");
     app.dialogs.message("Cererea nu a ajuns la casa de marcat!\r\n\r\n", "Eroare",
                         shell::kButtonsOk + shell::kIconError);
 }
@@ -40,16 +42,22 @@ bool closePeriod(shell::Application& app, double total, std::time_t now) {
     });
     if (closed)
         app.currentPeriod = next;
+    else
+        app.log.error("Perioada " + std::to_string(app.currentPeriod) +
+                      " nu a putut fi inchisa: " + app.db->lastError());
     return closed;
 }
 
 }  // namespace
 
 void runDailyReport(shell::Application& app, int kind) {
+    // The day is closed only on a sound database: a Z on damaged records would be final.
+    if (kind == kReportZ && !shell::databaseUsable(app, true, "Raportul Z nu a fost trimis."))
+        return;
     const double total = app.db ? periodTotal(*app.db, app.currentPeriod) : 0;
     if (app.settings.fiscal != 0 &&
         writeReportRequest(kind, app.currentPeriod, app.settings, app.ui.clock()).empty())
-        requestNotDelivered(app);
+        requestNotDelivered(app, kind == kReportZ ? "Cererea de raport Z" : "Cererea de raport X");
     if (kind == kReportZ) {
         int answer = app.dialogs.message(
             "Rog Confirmati Raportul Z pe casa de marcat\r\n" + money(total) + "\r\n", "Raport Z",
@@ -106,7 +114,8 @@ void runCashMovement(shell::Application& app, int direction, ui::Form* parent) {
         return cashMovementFile(direction, amount, s, app.settings).target;
     });
     if (writeCashMovement(direction, amount, stamp, app.settings).empty())
-        requestNotDelivered(app);
+        requestNotDelivered(
+            app, direction == kCashIn ? "Fisierul de sume introduse" : "Fisierul de sume scoase");
 }
 
 void fillPeriodList(shell::Application& app, ui::Form& form, int list) {

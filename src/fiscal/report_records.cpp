@@ -39,13 +39,15 @@ DriverFile reportRequestFile(int kind, long period, const shell::Settings& setti
     const bool z = kind == 1;
     const std::string suffix = periodText(period) + "-" + settings.pos;
     DriverFile file;
+    // X and Z requests have names of their own, so a Z asked for while an X still waits for
+    // the driver does not replace it.
+    const std::string stem = (z ? "BonRaportZ-" : "BonRaportX-") + suffix;
     if (!settings.datecs.empty()) {
-        // The Datecs-style request has one name for both kinds; its line tells them apart.
-        file.name = "BonRaportX-" + suffix + ".txt";
+        file.name = stem + ".txt";
         file.lines = {{z ? "Z,1,______,_,__;1;" : "Z,1,______,_,__;0;", Encoding::Utf8}};
-        file.target = inFolder(settings.datecs, "BonRaportX-" + suffix + ".inp");
+        file.target = inFolder(settings.datecs, stem + ".inp");
     } else {
-        file.name = (z ? "BonRaportZ-" : "BonRaportX-") + suffix + ".txt";
+        file.name = stem + ".txt";
         file.lines = {{z ? "Z" : "X", Encoding::Utf8}};
         file.target = inFolder(settings.serverDir, file.name);
     }

@@ -1,6 +1,7 @@
 // The rules by which the lines of the settings files become settings values.
 #include "shell/settings.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include <cctype>
@@ -46,8 +47,17 @@ std::string field(const std::string& s, char separator, int index) {
     return s.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
+std::string defaultPaymentCode(int number) {
+    static constexpr const char* kCodes[] = {"", "0", "1", "4", "6"};
+    return number >= 1 && number <= 4 ? kCodes[number] : "";
+}
+
 std::string PaymentMode::code() const {
-    return field(definition, '|', 2);
+    const std::string text = trim(field(definition, '|', 2));
+    const bool wholeNumber =
+        !text.empty() &&
+        std::all_of(text.begin(), text.end(), [](unsigned char c) { return c >= '0' && c <= '9'; });
+    return wholeNumber ? text : defaultPaymentCode(number);
 }
 
 std::string trim(const std::string& s) {

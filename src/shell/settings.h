@@ -10,10 +10,17 @@
 namespace vandrix::shell {
 
 struct PaymentMode {
-    std::string definition;    // the raw value of "ModuriPlata.ini": "<name>|<code>"
-    std::string name;          // the text before the first "|"; "" when the mode has no line
-    std::string code() const;  // the text after the first "|": the driver's payment code
+    std::string definition;  // the raw value of "ModuriPlata.ini": "<name>|<code>"
+    std::string name;        // the text before the first "|"; "" when the mode has no line
+    int number = 0;          // 1 to 4: cash, card, meal vouchers, credit
+    // The driver's payment code: the whole number after the first "|", spaces around it
+    // dropped; when that text is not a whole number, the mode's own default ("0", "1", "4",
+    // "6" for modes 1 to 4), so a record never carries an empty or unreadable code.
+    std::string code() const;
 };
+
+// The driver's code of payment mode 1 to 4 when its line gives none; "" for another number.
+std::string defaultPaymentCode(int number);
 
 struct Settings {
     std::string baseFolder;  // absolute working folder with a trailing separator
@@ -40,7 +47,8 @@ struct Settings {
     std::string datecs;                // DATECS: a folder, case kept
 
     // "ModuriPlata.ini": modes 1 to 4 at indexes 1 to 4 (index 0 unused)
-    std::array<PaymentMode, 5> paymentModes;
+    std::array<PaymentMode, 5> paymentModes{
+        {{}, {"", "", 1}, {"", "", 2}, {"", "", 3}, {"", "", 4}}};
 
     // "grupa.ini": article group digit -> department digit
     std::array<int, 10> departmentMap{};

@@ -56,7 +56,7 @@ void loadCaleBonuri(Settings& settings) {
 void loadPaymentModes(Settings& settings) {
     const char* defaults[] = {"C A S H|0", " C A R D|1", "BONURI|4", "CREDIT|6"};
     for (size_t i = 0; i < 4; ++i)
-        settings.paymentModes[i + 1] = PaymentMode{defaults[i], ""};
+        settings.paymentModes[i + 1] = PaymentMode{defaults[i], "", static_cast<int>(i + 1)};
     if (platform::missingOrEmpty(kModuriPlata)) {
         platform::writeLines(kModuriPlata,
                              {"1=C A S H|0", "2= C A R D|1", "3=BONURI|4", "4=CREDIT|6"},

@@ -12,6 +12,7 @@
 #include "platform/system.h"
 #include "platform/text_file.h"
 #include "shell/application.h"
+#include "shell/database_health.h"
 #include "shell/dialogs.h"
 #include "shell/login.h"
 #include "shell/operators.h"
@@ -27,6 +28,10 @@ namespace vandrix::shell {
 namespace {
 
 using platform::Encoding;
+
+// Present while the program runs: created once the database passed its check, removed at a
+// clean shutdown. Found at start, it tells of a run that ended by a crash or a power cut.
+constexpr const char* kRunMarker = "vandrix.ruleaza";
 
 // Writes a resource file in full unless an empty file of that name is there: a missing file is
 // created, one with any content rewritten, an empty one left alone.
@@ -76,13 +81,17 @@ bool swapInUpdate(ui::Runtime& ui) {
 // there is none.
 void openPeriod(Application& app) {
     app.db = store::Database::open(kDatabaseFile);
-    if (!app.db)
+    if (!app.db) {
+        app.log.error(std::string("Baza de date ") + kDatabaseFile + " nu a putut fi deschisa");
         return;
+    }
     long open =
         static_cast<long>(app.db->scalarInteger("Select max(id) from eod where data is null;"));
     if (open == 0) {
         open = app.settings.zini;
-        app.db->exec("insert into eod (id) values(?);", {std::to_string(open)});
+        if (!app.db->exec("insert into eod (id) values(?);", {std::to_string(open)}))
+            app.log.error("Perioada " + std::to_string(open) +
+                          " nu a putut fi deschisa: " + app.db->lastError());
         if (app.settings.zini > 0)
             rewriteCaleBonuriAfterZini(app.settings);
     }
@@ -155,6 +164,8 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
         ui.systemMessage("Aplicatia ruleaza!", "Eroare");
         return 1;
     }
+    // The diagnostic log beside the database, opened once this copy owns the working folder.
+    app.log.open(DiagnosticLog::kFileName);
     // 2.-6. Defaults, folders and resource files, palettes; the label printer's connection
     // defaults to "USB" in the settings.
     writeResourceFiles();
@@ -174,6 +185,16 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     app.palette = readPalette(app.settings.palette);
     ui.scaleX = app.settings.scaleX;
     ui.scaleY = app.settings.scaleY;
+    // The database must read before anything completes or uses it; after a run that did not
+    // end cleanly, every page is checked as well. Selling never starts on a damaged database.
+    // The marker stays when the check fails, so the next start checks thoroughly again.
+    const bool unclean = platform::fileExists(kRunMarker);
+    if (unclean)
+        app.log.warning("Rularea anterioara nu s-a incheiat normal; baza de date se verifica");
+    if (!databaseUsable(app, unclean, "Programul se inchide."))
+        return 1;
+    if (!platform::writeWholeFile(kRunMarker, ""))
+        app.log.warning(std::string("Fisierul ") + kRunMarker + " nu a putut fi scris");
 
     // 11.-12. The backdrop window; with "winsize" 0 the sale window fits the desktop.
     SaleWindow sale(app, subsystems);
@@ -209,6 +230,8 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     // 27. The event loop, then the shutdown.
     sale.run();
     shutdown(app);
+    if (!platform::deleteFile(kRunMarker))
+        app.log.warning(std::string("Fisierul ") + kRunMarker + " nu a putut fi sters");
     return 0;
 }
 

@@ -402,7 +402,7 @@ const ReportCase kReportCases[] = {
     {"FiscalOffWritesNothing", 0, false, 1, "", ""},
     {"Z", 1, false, 1, "Bonuri/BonRaportZ-0002-POS01.txt", "Z\r\n"},
     {"X", 2, false, 0, "Bonuri/BonRaportX-0002-POS01.txt", "X\r\n"},
-    {"DatecsZ", 1, true, 1, "Datecs/BonRaportX-0002-POS01.inp", "Z,1,______,_,__;1;\r\n"},
+    {"DatecsZ", 1, true, 1, "Datecs/BonRaportZ-0002-POS01.inp", "Z,1,______,_,__;1;\r\n"},
     {"DatecsX", 1, true, 0, "Datecs/BonRaportX-0002-POS01.inp", "Z,1,______,_,__;0;\r\n"},
 };
 
@@ -433,6 +433,25 @@ TEST_P(ReportRequestCase, WritesTheRequestIntoItsFolder) {
 
 INSTANTIATE_TEST_SUITE_P(Reports, ReportRequestCase, ::testing::ValuesIn(kReportCases),
                          [](const auto& info) { return std::string(info.param.label); });
+
+// An X request the driver has not taken yet stays beside the Z request that follows it, in the
+// driver's folder and in the Datecs folder alike.
+TEST_F(PrinterFilesTest, XThenZBothWaitForTheDriver) {
+    for (const bool datecs : {false, true}) {
+        SCOPED_TRACE(datecs ? "Datecs" : "driver");
+        settings.datecs = datecs ? makeFolder("Datecs").string() + "/" : "";
+        const std::string x = writeReportRequest(0, 2, settings, clock);
+        const std::string z = writeReportRequest(1, 2, settings, clock);
+        const std::string dir = datecs ? "Datecs/" : "Bonuri/";
+        const std::string ext = datecs ? ".inp" : ".txt";
+        EXPECT_EQ(x, (folder / (dir + "BonRaportX-0002-POS01" + ext)).string());
+        EXPECT_EQ(z, (folder / (dir + "BonRaportZ-0002-POS01" + ext)).string());
+        EXPECT_EQ(bytes(dir + "BonRaportX-0002-POS01" + ext),
+                  datecs ? "Z,1,______,_,__;0;\r\n" : "X\r\n");
+        EXPECT_EQ(bytes(dir + "BonRaportZ-0002-POS01" + ext),
+                  datecs ? "Z,1,______,_,__;1;\r\n" : "Z\r\n");
+    }
+}
 
 TEST_F(PrinterFilesTest, UndeliveredReportRequestReturnsNothing) {
     fs::remove(folder / "Bonuri");

@@ -124,10 +124,13 @@ TEST_F(DayEndScenario, DatecsFolderTakesRequestsAndCashInItsSyntax) {
                                                            "DATECS=" + folder.path().string() +
                                                            "/Datecs/\r\n");
     auto r =
-        run("click Rapoarte\nclick Raport Z\nclick NU\n"
+        run("click Rapoarte\nclick Raport X\nclick DA\nclick Raport Z\nclick NU\n"
             "click Sume Introduse\nclick 5\nclick E N T E R\nclose\n");
     ASSERT_EQ(r.exitStatus, 0) << r.output;
+    // The X request still waits for the driver beside the Z request that followed it.
     EXPECT_EQ(readFileBytes(folder / "Datecs" / "BonRaportX-0002-POS01.inp"),
+              "Z,1,______,_,__;0;\r\n");
+    EXPECT_EQ(readFileBytes(folder / "Datecs" / "BonRaportZ-0002-POS01.inp"),
               "Z,1,______,_,__;1;\r\n");
     auto cash = filesIn(folder / "Datecs", "BONPOS01-2026121009[0-9]{4}\\.inp");
     ASSERT_EQ(cash.size(), 1u);

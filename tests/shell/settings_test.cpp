@@ -234,6 +234,32 @@ TEST(Settings, PaymentModeLinesKeepTheRawValue) {
     EXPECT_EQ(s.paymentModes[4].name, "");
 }
 
+// A mode whose line gives no whole number after "|" keeps its name and takes its own default
+// code, so the driver never receives "P||100.00".
+TEST(Settings, PaymentModeWithoutANumericCodeTakesItsDefault) {
+    struct Case {
+        const char* line;
+        int mode;
+        const char* name;
+        const char* code;
+    };
+    const Case cases[] = {
+        {"1=CASH", 1, "CASH", "0"},         {"2=CARD|", 2, "CARD", "1"},
+        {"3=TICHETE|x", 3, "TICHETE", "4"}, {"4=CREDIT|-2", 4, "CREDIT", "6"},
+        {"1=CASH|1.5", 1, "CASH", "0"},     {"2=CARD|  ", 2, "CARD", "1"},
+        {"3=TICHETE|7", 3, "TICHETE", "7"}, {"4=CREDIT| 12 ", 4, "CREDIT", "12"},
+        {"1=CASH|3|x", 1, "CASH", "3"},     {"2=|", 2, "", "1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        Settings s;
+        applyPaymentModeLines(s, {c.line});
+        const PaymentMode& mode = s.paymentModes[static_cast<size_t>(c.mode)];
+        EXPECT_EQ(mode.name, c.name);
+        EXPECT_EQ(mode.code(), c.code);
+    }
+}
+
 TEST(Settings, DepartmentLinesUseTheLastDigitOfEachSide) {
     Settings s;
     applyDepartmentLines(s, {"dep3=grupa7", "dep12=grupa15", " DEP4 = Grupa1 ", "", "note"});
