@@ -30,11 +30,11 @@ std::string storingProblem(const std::string& databaseError, bool spooled) {
 }
 
 void tellNotStored(shell::Application& app, const std::string& problem) {
-    app.dialogs.message("Plata NU a fost inregistrata!\r\n\r\nBonul nu a putut fi salvat: " +
-                            problem +
-                            ".\r\nNimic nu a fost trimis la casa de marcat.\r\n\r\nBonul a ramas pe "
-                            "ecran si poate fi incasat din nou.\r\n\r\n",
-                        "Eroare", shell::kButtonsOk + shell::kIconError);
+    app.dialogs.message(
+        "Plata NU a fost inregistrata!\r\n\r\nBonul nu a putut fi salvat: " + problem +
+            ".\r\nNimic nu a fost trimis la casa de marcat.\r\n\r\nBonul a ramas pe "
+            "ecran si poate fi incasat din nou.\r\n\r\n",
+        "Eroare", shell::kButtonsOk + shell::kIconError);
 }
 
 }  // namespace
@@ -45,8 +45,9 @@ bool finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const
         return false;
     }
     // The records do not depend on the receipt's number; its files are named after it.
-    const ReceiptForFiles forFiles{&grid,          payment.mode, payment.paidField, payment.payments,
-                                  app.buyerFiscalCode, app.receiptText};
+    const ReceiptForFiles forFiles{
+        &grid,          payment.mode, payment.paidField, payment.payments, app.buyerFiscalCode,
+        app.receiptText};
     const ReceiptRecords records = buildReceiptRecords(forFiles, app.settings);
 
     // The files whole in the spool, then the rows, in one transaction.

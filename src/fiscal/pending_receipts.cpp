@@ -9,6 +9,8 @@
 namespace vandrix::fiscal {
 namespace {
 
+constexpr int kNoticeMs = 5000;
+
 // The receipt's number within its period, or "" when the database has no receipt of that id.
 std::string receiptNumberOf(shell::Application& app, long receiptId) {
     auto q = app.db->query("select nrbon from bon where id=?", {std::to_string(receiptId)});
@@ -51,6 +53,8 @@ void deliverStoredReceipt(shell::Application& app, const std::string& name, long
 void deliverPendingReceipts(shell::Application& app, bool atStart) {
     if (!app.db)
         return;
+    if (atStart)
+        removeUnfinishedWrites(app.settings);
     std::string delivered, waiting;
     for (const SpooledReceipt& spooled : spooledReceipts(app.settings)) {
         const std::string number = receiptNumberOf(app, spooled.receiptId);
@@ -76,11 +80,13 @@ void deliverPendingReceipts(shell::Application& app, bool atStart) {
         }
     }
     countPending(app);
+    // Good news needs no answer: it shows for a few seconds and the sale goes on.
     if (!delivered.empty())
-        app.dialogs.message("Bonuri salvate care nu ajunsesera la casa de marcat au fost trimise "
-                            "acum:\r\n\r\n" +
-                                delivered + "\r\n",
-                            "Atentie", shell::kButtonsOk + shell::kIconWarning);
+        app.dialogs.timedMessage(
+            "Bonuri salvate care nu ajunsesera la casa de marcat au fost "
+            "trimise acum:\r\n\r\n" +
+                delivered + "\r\n",
+            "Atentie", shell::kIconWarning, kNoticeMs);
     if (atStart && !waiting.empty())
         app.dialogs.message("Bonuri salvate care NU au ajuns la casa de marcat:\r\n\r\n" + waiting +
                                 "\r\nVor fi trimise automat cand problema este rezolvata.\r\n\r\n",

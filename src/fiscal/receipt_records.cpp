@@ -64,12 +64,13 @@ void addArticle(ReceiptRecords& out, const sale::Row& row) {
                               department,
                           Encoding::Ansi});
     out.text.push_back({textField(name), Encoding::Ansi});
-    out.text.push_back({quantity + " " + textField(unit) + "x" + price + " = " + formatCents(amount),
-                        Encoding::Ansi});
-    out.datecs.push_back({datecs('S', datecsField(name) + ";" + price + ";" + quantity + ";" +
-                                          department + ";1;" + datecsField(vat) + ";0;0;" +
-                                          datecsField(unit)),
-                          Encoding::Ansi});
+    out.text.push_back(
+        {quantity + " " + textField(unit) + "x" + price + " = " + formatCents(amount),
+         Encoding::Ansi});
+    out.datecs.push_back(
+        {datecs('S', datecsField(name) + ";" + price + ";" + quantity + ";" + department + ";1;" +
+                         datecsField(vat) + ";0;0;" + datecsField(unit)),
+         Encoding::Ansi});
     out.receiptSum += amount;
 }
 
@@ -91,8 +92,7 @@ void addPaymentRecords(ReceiptRecords& out, const shell::Settings& settings, int
                        const std::string& value) {
     const std::string code = fiscalCode(settings, mode);
     out.driver.push_back({"P|" + driverField(code) + "|" + value, Encoding::Ansi});
-    out.datecs.push_back(
-        {datecs('T', datecsField(code) + ";" + value + ";;;;"), Encoding::Utf8});
+    out.datecs.push_back({datecs('T', datecsField(code) + ";" + value + ";;;;"), Encoding::Utf8});
 }
 
 std::string totalLine(Cents sum) {
@@ -131,9 +131,9 @@ void addSingleModePayment(ReceiptRecords& out, const ReceiptForFiles& receipt,
     const Cents paid = scaledOr0(value, 2);
     out.paidByMode[static_cast<size_t>(receipt.mode)] = paid;
     addPaymentRecords(out, settings, receipt.mode, value);
-    out.text.push_back({"\r\nModplata " + textField(modeName(settings, receipt.mode)) + ":" +
-                            padLeft(value, 7),
-                        Encoding::Utf8});
+    out.text.push_back(
+        {"\r\nModplata " + textField(modeName(settings, receipt.mode)) + ":" + padLeft(value, 7),
+         Encoding::Utf8});
     out.text.push_back({"\r\n" + totalLine(out.receiptSum), Encoding::Utf8});
     if (paid > out.receiptSum)
         out.text.push_back({"\r\n" + changeLine(paid - out.receiptSum), Encoding::Utf8});

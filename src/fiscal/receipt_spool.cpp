@@ -16,7 +16,8 @@ constexpr const char* kDatecsSuffix = "FI.txt";
 constexpr const char* kTextSuffix = "NF.txt";
 
 bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 std::string inFolder(const std::string& folder, const std::string& name) {
@@ -68,7 +69,8 @@ std::string why(Placement placement, const std::string& folder, const std::strin
         case Placement::Failed:
             break;
     }
-    return "fisierul nu a putut fi mutat in folderul " + folder + " (disc plin sau fara drept de "
+    return "fisierul nu a putut fi mutat in folderul " + folder +
+           " (disc plin sau fara drept de "
            "scriere?)";
 }
 
@@ -123,6 +125,13 @@ void discardReceiptFiles(const std::string& name, const shell::Settings& setting
     platform::syncFolder(folder);
 }
 
+void removeUnfinishedWrites(const shell::Settings& settings) {
+    const std::string folder = spoolFolder(settings);
+    for (const std::string& file : platform::filesInFolder(folder))
+        if (receiptNameOf(file).empty())
+            platform::deleteFile(folder + file);
+}
+
 DeliveryResult deliverReceiptFiles(const std::string& name, const shell::Settings& settings) {
     const std::string folder = spoolFolder(settings);
     DeliveryResult result;
@@ -135,8 +144,8 @@ DeliveryResult deliverReceiptFiles(const std::string& name, const shell::Setting
         const std::string target = inFolder(*extra, name);
         Placement placement = platform::placeCopy(text, target);
         if (placement != Placement::Placed && placement != Placement::TargetExists)
-            result.notes.push_back("copia " + target + " nu a fost scrisa: " +
-                                   why(placement, *extra, name));
+            result.notes.push_back("copia " + target +
+                                   " nu a fost scrisa: " + why(placement, *extra, name));
     }
     deliverCopy(text, settings.noteDir, inFolder(settings.noteDir, name), result);
     deliverCopy(folder + name + kDatecsSuffix, settings.datecs,

@@ -33,6 +33,10 @@ bool spoolReceiptFiles(const ReceiptRecords& records, const std::string& name,
 // Removes the receipt's files from the spool (a receipt that was not stored).
 void discardReceiptFiles(const std::string& name, const shell::Settings& settings);
 
+// Removes what a crash left of a file being written into the spool (files that are no
+// receipt's file). For a start, when no receipt is being written.
+void removeUnfinishedWrites(const shell::Settings& settings);
+
 struct DeliveryResult {
     bool delivered = false;          // the driver file reached ServerDir (or had before)
     std::string problem;             // why not, in the cashier's words

@@ -147,8 +147,8 @@ VatSums vatSums(const sale::ReceiptGrid& grid, const VatRates& rates) {
         if (!used[g])
             continue;
         sums.gross[g] = formatCents(gross[g]);
-        sums.vat[g] = formatCents(shell::divideRounded(static_cast<__int128>(gross[g]) * rates[g],
-                                                       10000 + rates[g]));
+        sums.vat[g] = formatCents(
+            shell::divideRounded(static_cast<__int128>(gross[g]) * rates[g], 10000 + rates[g]));
     }
     return sums;
 }
@@ -212,8 +212,8 @@ StoredReceipt storeTipReceipt(store::Database& db, const ReceiptToStore& receipt
         return db.exec(
             "Insert into bon (id,nrbon,databon,valbon,incasatbon,restbon,valbonmasa,nrbonmasa,"
             "card,numerar,cui,eod) values (?,?,?,?,?,?,?,?,?,?,?,?);",
-            {std::to_string(ids.receiptId), std::to_string(ids.receiptNumber), stamp, value, "0", "0", "0", "0", "0", value,
-             receipt.cui, std::to_string(receipt.period)});
+            {std::to_string(ids.receiptId), std::to_string(ids.receiptNumber), stamp, value, "0",
+             "0", "0", "0", "0", value, receipt.cui, std::to_string(receipt.period)});
     });
     if (!result.stored)
         result.error = db.lastError();

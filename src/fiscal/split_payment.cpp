@@ -7,7 +7,6 @@
 
 namespace vandrix::fiscal {
 
-
 SplitOutcome addSplitPayment(SplitPayments& payments, const shell::Settings& settings, int mode,
                              const std::string& amountField, const std::string& quantityField,
                              shell::Cents* added) {

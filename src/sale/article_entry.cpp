@@ -144,11 +144,11 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
     if (quantity > shell::kMaxQuantity || shell::lineValue(*price, quantity) > shell::kMaxAmount ||
         receiptTotal(grid) > shell::kMaxAmount) {
         grid = before;
-        refuse(app, "Valoarea depaseste cat poate inregistra casa de marcat.\r\n"
-                    "Cantitatea maxima pe o linie este " +
-                        shell::formatQuantity(shell::kMaxQuantity) +
-                        ", valoarea maxima a unui bon " + shell::formatCents(shell::kMaxAmount) +
-                        ".");
+        refuse(app,
+               "Valoarea depaseste cat poate inregistra casa de marcat.\r\n"
+               "Cantitatea maxima pe o linie este " +
+                   shell::formatQuantity(shell::kMaxQuantity) + ", valoarea maxima a unui bon " +
+                   shell::formatCents(shell::kMaxAmount) + ".");
         return EntryOutcome::Done;
     }
     // 11.-12. The total and the customer display.

@@ -31,8 +31,8 @@ sale::Row line(const std::string& name, shell::Thousandths quantity, shell::Cent
 }
 
 sale::Row discountLine(shell::Hundredths percent) {
-    return {"DISCOUNT", "BUC", sale::quantityCell(1000), sale::discountCell(percent), "-1", "D", "1",
-            "0"};
+    return {"DISCOUNT", "BUC", sale::quantityCell(1000), sale::discountCell(percent), "-1", "D",
+            "1",        "0"};
 }
 
 TEST(SplitPayment, AmountTimesQuantityOrTheRest) {
@@ -113,18 +113,26 @@ TEST(ReceiptStorage, DiscountSpreadOverTheGroups) {
         std::array<const char*, 6> gross, vat;
     };
     const Case cases[] = {
-        {{line("A", 1000, 10000, "1")}, 1000, {"", "90.00", "", "", "", ""},
+        {{line("A", 1000, 10000, "1")},
+         1000,
+         {"", "90.00", "", "", "", ""},
          {"", "14.37", "", "", "", ""}},
         // 10 % of 15.00 is 1.50; shares 0.50 and 1.00.
-        {{line("A", 1000, 500, "1"), line("B", 1000, 1000, "2")}, 1000,
-         {"", "4.50", "9.00", "", "", ""}, {"", "0.72", "0.74", "", "", ""}},
+        {{line("A", 1000, 500, "1"), line("B", 1000, 1000, "2")},
+         1000,
+         {"", "4.50", "9.00", "", "", ""},
+         {"", "0.72", "0.74", "", "", ""}},
         // 10 % of 0.03 is 0.00 (0.003): nothing to spread; of 0.05 it is 0.01 (0.005 rounds
         // away from zero), and the cent goes to the larger group.
-        {{line("A", 1000, 1, "1"), line("B", 1000, 4, "2")}, 1000,
-         {"", "0.01", "0.03", "", "", ""}, {"", "0.00", "0.00", "", "", ""}},
+        {{line("A", 1000, 1, "1"), line("B", 1000, 4, "2")},
+         1000,
+         {"", "0.01", "0.03", "", "", ""},
+         {"", "0.00", "0.00", "", "", ""}},
         // Three equal groups share 1.00: 0.33 each and the leftover cent to group 1.
         {{line("A", 1000, 333, "1"), line("B", 1000, 333, "2"), line("C", 1000, 334, "3")},
-         10000, {"", "0.00", "0.00", "0.00", "", ""}, {"", "0.00", "0.00", "0.00", "", ""}},
+         10000,
+         {"", "0.00", "0.00", "0.00", "", ""},
+         {"", "0.00", "0.00", "0.00", "", ""}},
     };
     for (const Case& c : cases) {
         sale::ReceiptGrid grid;

@@ -35,12 +35,19 @@ shell::Cents cents(double value) {
 }
 
 Row article(const std::string& name, double quantity, double price) {
-    return {name,        "BUC", quantityCell(std::llround(quantity * 1000)), priceCell(cents(price)),
-            "7",         "5941234", "1", "1"};
+    return {name,
+            "BUC",
+            quantityCell(std::llround(quantity * 1000)),
+            priceCell(cents(price)),
+            "7",
+            "5941234",
+            "1",
+            "1"};
 }
 
 Row discount(double percent) {
-    return {"DISCOUNT", "BUC", quantityCell(1000), discountCell(cents(percent)), "-1", "", "1", "1"};
+    return {"DISCOUNT", "BUC", quantityCell(1000), discountCell(cents(percent)), "-1", "",
+            "1",        "1"};
 }
 
 // $TMPDIR pointed at a folder for the test's lifetime, restored afterwards.
@@ -268,8 +275,9 @@ TEST(ReceiptRecords, NamesThatHoldRecordSeparatorsGiveWellFormedRecords) {
 TEST_F(PrinterFilesTest, DiacriticsAreWindows1250InAnsiRecordsAndUtf8InUtf8Ones) {
     sale::ReceiptGrid grid;
     grid.append(article("ÎNGHEȚATĂ", 1, 5));
-    ASSERT_TRUE(spoolReceiptFiles(buildReceiptRecords({&grid, 1, "5.00", {}, "", "MULȚUMIM"}, settings),
-                                  "BonCMP-000000009-POS01.txt", settings));
+    ASSERT_TRUE(
+        spoolReceiptFiles(buildReceiptRecords({&grid, 1, "5.00", {}, "", "MULȚUMIM"}, settings),
+                          "BonCMP-000000009-POS01.txt", settings));
 
     const std::string ansiName =
         "\xCENGHE\xDE"
@@ -302,8 +310,8 @@ class DeliveryTest : public PrinterFilesTest {
 
     void spool() {
         grid.append(article("APA", 2, 36.75));
-        ASSERT_TRUE(spoolReceiptFiles(buildReceiptRecords({&grid, 1, "100.00", {}, "", ""}, settings),
-                                      name, settings));
+        ASSERT_TRUE(spoolReceiptFiles(
+            buildReceiptRecords({&grid, 1, "100.00", {}, "", ""}, settings), name, settings));
         driver = bytes("netrimise/" + name);
         text = bytes("netrimise/" + name + "NF.txt");
         datecs = bytes("netrimise/" + name + "FI.txt");
@@ -315,7 +323,7 @@ class DeliveryTest : public PrinterFilesTest {
 TEST_F(DeliveryTest, DeliversEveryCopyAndEmptiesTheSpool) {
     makeFolder("Note2");
     makeFolder("Datecs");
-    settings.noteDir2 = (folder / "Note2").string();      // set without a closing separator
+    settings.noteDir2 = (folder / "Note2").string();     // set without a closing separator
     settings.datecs = settings.baseFolder + "Datecs\\";  // as a hand-edited settings file has it
     spool();
 

@@ -10,13 +10,20 @@ namespace vandrix::sale {
 namespace {
 
 Row line(const std::string& name, double quantity, double price, const std::string& id = "1") {
-    return {name, "BUC", quantityCell(std::llround(quantity * 1000)),
-            priceCell(std::llround(price * 100)), id, id, "1", "2"};
+    return {name,
+            "BUC",
+            quantityCell(std::llround(quantity * 1000)),
+            priceCell(std::llround(price * 100)),
+            id,
+            id,
+            "1",
+            "2"};
 }
 
 Row discount(double percent) {
-    return {"DISCOUNT", "BUC", quantityCell(1000), discountCell(std::llround(percent * 100)), "-1",
-            "D", "1", "0"};
+    return {
+        "DISCOUNT", "BUC", quantityCell(1000), discountCell(std::llround(percent * 100)), "-1", "D",
+        "1",        "0"};
 }
 
 TEST(ReceiptCells, QuantitiesAndMoneyRightAlignedInSevenAndNeverCut) {

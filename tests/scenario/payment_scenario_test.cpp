@@ -164,18 +164,103 @@ TEST_F(PaymentScenario, ShiftPaysCashAtOnceAndNeverAnEmptyReceipt) {
         EXPECT_EQ(line.find("Atentionare"), std::string::npos) << line;
 }
 
-TEST_F(PaymentScenario, AReceiptThatCannotReachThePrinterIsNotLost) {
+bool transcriptHasPrefix(const testing::ScenarioRun& run, const std::string& prefix) {
+    for (const auto& line : run.transcript)
+        if (line.rfind(prefix, 0) == 0)
+            return true;
+    return false;
+}
+
+// A stored receipt whose folder is missing waits in the working folder's spool, the cashier is
+// told which one, and it is delivered, once, at the next start after the folder is back.
+TEST_F(PaymentScenario, AReceiptThatCannotReachThePrinterWaitsAndGoesLater) {
+    const std::string name = "BonCMP-000000002-POS01.txt";
     fs::remove_all(folder / "Bonuri");
     auto run = sell(
         "type 111\nkey Enter\nclick pay1\nclick DA\n"
         "expect-title Eroare\nclick OK\nexpect-rows grid | 0\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_EQ(receiptColumn("numerar", 2), "36.75");
-    EXPECT_TRUE(fs::exists(folder / "BonCMP-000000002-POS01.txt"));  // left in the temporary folder
-    bool told = false;
-    for (const auto& line : run.transcript)
-        told |= line.rfind("message Eroare | Bonul nu a ajuns la casa de marcat!", 0) == 0;
-    EXPECT_TRUE(told);
+    EXPECT_TRUE(fs::exists(folder / "netrimise" / name));
+    EXPECT_TRUE(transcriptHasPrefix(
+        run, "message Eroare | Bonul nr. 1 (fisierul " + name +
+                 ") este salvat, dar NU a ajuns la casa de marcat:\\r\\nfolderul "));
+    const std::string driver = readFileBytes(folder / "netrimise" / name);
+
+    // Still missing at the next start: the cashier is told again before selling.
+    run = sell("expect-title Eroare\nclick OK\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+
+    fs::create_directories(folder / "Bonuri");
+    run = sell("");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / name), driver);
+    EXPECT_FALSE(fs::exists(folder / "netrimise" / name));
+    EXPECT_TRUE(transcriptHasPrefix(run, "message Atentie | Bonuri salvate care nu ajunsesera"));
+
+    // Taken by the driver, it never comes back.
+    fs::remove(folder / "Bonuri" / name);
+    run = sell("");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_FALSE(fs::exists(folder / "Bonuri" / name));
+}
+
+// Storing refused: nothing is sent, the receipt stays on the screen, and once the cause is
+// gone the same receipt is stored and sent once.
+TEST_F(PaymentScenario, RefusedStoringSendsNothingAndTheReceiptCanBePaidAgain) {
+    ASSERT_TRUE(db->exec(
+        "CREATE TRIGGER refuse BEFORE INSERT ON bon BEGIN SELECT RAISE(ABORT, 'full'); END;"));
+    auto run = sell(
+        "type 2\nclick X\ntype 111\nkey Enter\nclick pay1\nclick DA\n"
+        "expect-title Eroare\nclick OK\n"
+        "expect-rows grid | 1\nexpect total |   73.50\nexpect paid |\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_TRUE(transcriptHasPrefix(run, "message Eroare | Plata NU a fost inregistrata!"));
+    EXPECT_EQ(db->scalarInteger("select count(*) from bon"), 1);  // the seed row only
+    EXPECT_EQ(db->scalarInteger("select count(*) from spbon where idbon='2'"), 0);
+    EXPECT_TRUE(fs::is_empty(folder / "Bonuri"));
+    EXPECT_TRUE(fs::is_empty(folder / "netrimise"));
+
+    // The split window's payments are dropped as after "Plati Anulate".
+    run = sell(
+        "type 111\nkey Enter\ntype 10\nclick pay2\nclick DA\nclick pay1\n"
+        "expect-title Eroare\nclick OK\n"
+        "expect-rows grid | 1\nexpect total |   36.75\nexpect paid |\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+
+    ASSERT_TRUE(db->exec("DROP TRIGGER refuse"));
+    run = sell("type 111\nkey Enter\nclick pay1\nclick DA\nexpect-rows grid | 0\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_EQ(db->scalarInteger("select count(*) from bon"), 2);
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / "BonCMP-000000002-POS01.txt"),
+              "V|APA~BUC|1|36.75|1.000|0|0|0\r\nP|0|36.75\r\n");
+}
+
+// Another program reading the database across the commit: the receipt fails whole after the
+// busy time-out, and the next one, once the reader is gone, is stored normally.
+TEST_F(PaymentScenario, ADatabaseHeldByAnotherProgramFailsWholeAndRecovers) {
+    auto reader = store::Database::open((folder / "baza.db").string());
+    ASSERT_TRUE(reader->exec("BEGIN"));
+    auto q = reader->query("select count(*) from bon");
+    ASSERT_TRUE(q.next());  // holds the read lock
+    auto run = sell(
+        "type 111\nkey Enter\nclick pay1\nclick DA\n"
+        "expect-title Eroare\nclick OK\nexpect-rows grid | 1\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_TRUE(transcriptHasPrefix(
+        run,
+        "message Eroare | Plata NU a fost inregistrata!\\r\\n\\r\\nBonul nu a putut fi salvat: "
+        "baza de date baza.db este folosita de alt program"));
+    q = store::Query();
+    reader->exec("COMMIT");
+    reader.reset();
+    EXPECT_EQ(db->scalarInteger("select count(*) from bon"), 1);
+    EXPECT_TRUE(fs::is_empty(folder / "Bonuri"));
+
+    run = sell("type 111\nkey Enter\nclick pay1\nclick DA\nexpect-rows grid | 0\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_EQ(db->scalarInteger("select count(*) from bon"), 2);
+    EXPECT_TRUE(fs::exists(folder / "Bonuri" / "BonCMP-000000002-POS01.txt"));
 }
 
 }  // namespace

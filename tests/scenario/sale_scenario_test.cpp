@@ -62,13 +62,13 @@ TEST_F(SaleScenario, ScannedArticlesFillTheGridAndTheTotal) {
         "expect-rows grid | 3\n"
         "expect-row grid | 1 | PAINE | BUC |   2.000 |    0.99 | 2 | 222 | 2 | 2\n"
         "expect-row grid | 2 | MERE | KG |   3.500 |   36.75 | 3 | 333 | 1 | 2\n"
-        "expect total |  132.10\n"  // 3.5 x 36.75 = 128.625 rounds to 128.62
+        "expect total |  132.11\n"  // 3.5 x 36.75 = 128.625 rounds half away to 128.63
 
         "select grid | 0\n"
         "click St. Poz.\n"
         "expect-rows grid | 2\n"
         "expect-row grid | 0 | PAINE\n"
-        "expect total |  130.60\n");
+        "expect total |  130.61\n");
     EXPECT_EQ(run.exitStatus, 0) << run.output;
 }
 
