@@ -32,7 +32,7 @@ std::string cashDeskStem(const shell::Settings& settings, const std::string& sta
 }  // namespace
 
 std::string periodText(long period) {
-    return rightAlign(std::to_string(period), 4, '0');
+    return shell::padLeft(std::to_string(period), 4, '0');
 }
 
 DriverFile reportRequestFile(int kind, long period, const shell::Settings& settings) {

@@ -92,6 +92,9 @@ std::unique_ptr<Database> Database::open(const std::string& path) {
     // Second connections to the same file exist for short moments (lists walked while another
     // query runs); a writer waits for them instead of failing at once.
     sqlite3_busy_timeout(db, 5000);
+    // A rollback journal synced at every commit: a committed receipt survives a power cut, and
+    // baza.db stays one self-contained file that other programs and backup copies can read.
+    sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     return std::unique_ptr<Database>(new Database(db));
 }
 
