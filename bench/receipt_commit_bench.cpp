@@ -30,8 +30,8 @@ void storeReceipts(benchmark::State& state, const char* journal) {
     for (int i = 0; i < 10; ++i)
         grid.append({"ARTICOL " + std::to_string(i), "BUC", "  1.000", "  12.99",
                      std::to_string(i + 1), "5940000000" + std::to_string(i), "1", "2"});
-    const fiscal::ReceiptToStore receipt{&grid, 12990, {0, 12990, 0, 0, 0}, " 129.90", "", 2,
-                                         "POS01", 1765360000};
+    const fiscal::ReceiptToStore receipt{&grid, 12990,   {0, 12990, 0, 0, 0}, " 129.90", "",
+                                         2,     "POS01", 1765360000};
     for (auto _ : state)
         benchmark::DoNotOptimize(fiscal::storeReceipt(*db, receipt).stored);
     db.reset();

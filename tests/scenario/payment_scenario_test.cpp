@@ -30,6 +30,14 @@ class PaymentScenario : public ::testing::Test {
                  "INSERT INTO codbar VALUES (6,'333','3')",
                  "INSERT INTO codbar VALUES (7,'444','4')",
                  "INSERT INTO codbar VALUES (8,'555','5')",
+                 "INSERT INTO articol VALUES (6,'SCUMP','BUC',99999.99,'1','1','')",
+                 "INSERT INTO articol VALUES (7,'STRICAT','BUC','NaN','1','1','')",
+                 "INSERT INTO articol VALUES (8,'TICHET','BUC',9.35,'1','1','')",
+                 "INSERT INTO articol VALUES (9,'VIRGULA','BUC','12,50','1','1','')",
+                 "INSERT INTO codbar VALUES (9,'666','6')",
+                 "INSERT INTO codbar VALUES (10,'777','7')",
+                 "INSERT INTO codbar VALUES (11,'888','8')",
+                 "INSERT INTO codbar VALUES (12,'999','9')",
              })
             ASSERT_TRUE(db->exec(sql)) << sql;
     }
@@ -162,6 +170,55 @@ TEST_F(PaymentScenario, ShiftPaysCashAtOnceAndNeverAnEmptyReceipt) {
     EXPECT_EQ(receiptColumn("numerar", 2), "36.75");
     for (const auto& line : run.transcript)
         EXPECT_EQ(line.find("Atentionare"), std::string::npos) << line;
+}
+
+// Numbers the fiscal printer takes go through whole; the ones it cannot take are refused with a
+// message and sell nothing.
+TEST_F(PaymentScenario, PricesAndAmountsAreNeverCutNorGuessed) {
+    auto run = sell(
+        // A price of eight characters is sold, sent and stored as it is.
+        "type 666\nkey Enter\nexpect total | 99999.99\n"
+        // Prices that are not numbers sell nothing.
+        "type 777\nkey Enter\nexpect-title Eroare\nclick OK\n"
+        "type 999\nkey Enter\nexpect-title Eroare\nclick OK\nexpect-rows grid | 1\n"
+        // Neither does a quantity beyond the printer's, typed or reached by merging.
+        "set qty | 99999999\ntype 888\nkey Enter\nexpect-title Eroare\nclick OK\n"
+        "expect-rows grid | 1\nset qty | 1.000\n"
+        // A typed amount that is no amount pays nothing.
+        "type 99999999999999999999\nclick pay1\nclick DA\nexpect-title Eroare\nclick OK\n"
+        "expect-rows grid | 1\n"
+        "click pay1\nclick DA\nexpect-rows grid | 0\n"
+        // Three vouchers of 9.35 pay a receipt of 28.05 exactly, compared in cents.
+        "type 3\nclick X\ntype 888\nkey Enter\nexpect total |   28.05\n"
+        "type 3\nclick X\ntype 9.35\nclick pay3\nclick DA\nexpect-rows grid | 0\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / "BonCMP-000000002-POS01.txt"),
+              "V|SCUMP~BUC|1|99999.99|1.000|0|0|0\r\nP|0|99999.99\r\n");
+    EXPECT_EQ(receiptColumn("valbon", 2), "99999.99");
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / "BonCMP-000000003-POS01.txt"),
+              "V|TICHET~BUC|1|9.35|3.000|0|0|0\r\nP|4|28.05\r\n");
+    EXPECT_EQ(receiptColumn("valbonmasa||'/'||valbon", 3), "28.05/28.05");
+    EXPECT_TRUE(run.transcriptHas(
+        "message Eroare | Articolul STRICAT are pretul \"NaN\", care nu poate fi vandut.\\r\\n"
+        "Corectati pretul articolului.\\r\\n\\r\\n | 0"));
+}
+
+// A receipt of weighed lines: each line rounded as the fiscal printer rounds it, and the screen,
+// the database and the note all say the same total; an exact payment has no change.
+TEST_F(PaymentScenario, WeighedLinesAgreeToTheCentEverywhere) {
+    ASSERT_TRUE(db->exec("INSERT INTO articol VALUES (10,'BRANZA','KG',12.99,'1','1','')"));
+    ASSERT_TRUE(db->exec("INSERT INTO codbar VALUES (13,'1010','10')"));
+    addSetting("AdunaArticole=0");
+    std::string steps;
+    for (int i = 0; i < 4; ++i)
+        steps += "set qty | 0.333\ntype 1010\nkey Enter\n";
+    auto run = sell(steps + "expect total |   17.32\nclick pay1\nclick DA\nexpect-rows grid | 0\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_EQ(receiptColumn("valbon||'/'||incasatbon||'/'||numerar||'/'||brut1", 2),
+              "17.32/17.32/17.32/17.32");
+    const std::string note = readFileBytes(folder / "Note" / "BonCMP-000000002-POS01.txt");
+    EXPECT_NE(note.find("Total    :  17.32"), std::string::npos) << note;
+    EXPECT_EQ(note.find("Rest"), std::string::npos) << note;
 }
 
 bool transcriptHasPrefix(const testing::ScenarioRun& run, const std::string& prefix) {
