@@ -16,32 +16,11 @@ namespace {
 
 constexpr int kPauseMs = 25;
 
-// Why a receipt could not be stored, in the cashier's words.
-std::string storingProblem(const std::string& databaseError, bool spooled) {
-    if (!spooled)
-        return "fisierul bonului nu a putut fi scris in folderul " + std::string(kSpoolFolderName) +
-               " (disc plin sau fara drept de scriere?)";
-    if (databaseError.find("locked") != std::string::npos ||
-        databaseError.find("busy") != std::string::npos)
-        return "baza de date baza.db este folosita de alt program";
-    if (databaseError.find("full") != std::string::npos)
-        return "discul este plin";
-    return "baza de date baza.db nu a primit bonul";
-}
-
-void tellNotStored(shell::Application& app, const std::string& problem) {
-    app.dialogs.message(
-        "Plata NU a fost inregistrata!\r\n\r\nBonul nu a putut fi salvat: " + problem +
-            ".\r\nNimic nu a fost trimis la casa de marcat.\r\n\r\nBonul a ramas pe "
-            "ecran si poate fi incasat din nou.\r\n\r\n",
-        "Eroare", shell::kButtonsOk + shell::kIconError);
-}
-
 }  // namespace
 
 bool finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const Payment& payment) {
     if (!app.db) {
-        tellNotStored(app, "baza de date baza.db nu este deschisa");
+        tellReceiptNotStored(app, "baza de date baza.db nu este deschisa", true);
         return false;
     }
     // The records do not depend on the receipt's number; its files are named after it.
@@ -69,9 +48,7 @@ bool finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const
     if (!stored.stored) {
         if (spooled)
             discardReceiptFiles(name, app.settings);
-        const std::string problem = storingProblem(stored.error, spooled);
-        app.log.error("Bonul nu a fost salvat: " + problem + " (" + stored.error + ")");
-        tellNotStored(app, problem);
+        tellReceiptNotStored(app, stored.error, spooled);
         return false;
     }
     // The buyer's fiscal code and the free text belonged to this receipt only.

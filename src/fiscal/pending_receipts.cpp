@@ -30,7 +30,32 @@ void countPending(shell::Application& app) {
     app.pendingReceipts = spooledReceipts(app.settings).size();
 }
 
+// Why a receipt could not be stored, in the cashier's words.
+std::string storingProblem(const std::string& databaseError, bool spooled) {
+    if (!spooled)
+        return "fisierul bonului nu a putut fi scris in folderul " + std::string(kSpoolFolderName) +
+               " (disc plin sau fara drept de scriere?)";
+    if (databaseError.find("locked") != std::string::npos ||
+        databaseError.find("busy") != std::string::npos)
+        return "baza de date baza.db este folosita de alt program";
+    if (databaseError.find("full") != std::string::npos)
+        return "discul este plin";
+    if (databaseError.find("baza.db") != std::string::npos)
+        return databaseError;
+    return "baza de date baza.db nu a primit bonul";
+}
+
 }  // namespace
+
+void tellReceiptNotStored(shell::Application& app, const std::string& databaseError, bool spooled) {
+    const std::string problem = storingProblem(databaseError, spooled);
+    app.log.error("Bonul nu a fost salvat: " + problem + " (" + databaseError + ")");
+    app.dialogs.message(
+        "Plata NU a fost inregistrata!\r\n\r\nBonul nu a putut fi salvat: " + problem +
+            ".\r\nNimic nu a fost trimis la casa de marcat.\r\n\r\nBonul a ramas "
+            "pe ecran si poate fi incasat din nou.\r\n\r\n",
+        "Eroare", shell::kButtonsOk + shell::kIconError);
+}
 
 void deliverStoredReceipt(shell::Application& app, const std::string& name, long receiptNumber) {
     const DeliveryResult result = deliverReceiptFiles(name, app.settings);

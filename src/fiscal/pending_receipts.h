@@ -1,5 +1,5 @@
-// Stored receipts whose file has not reached the fiscal printer yet: delivering them, and
-// telling the cashier which receipt waits and which one went.
+// Paid receipts on their way to the fiscal printer: telling the cashier of one that was not
+// stored, delivering the files of stored ones, and telling which receipt waits and which went.
 #pragma once
 
 #include <string>
@@ -9,6 +9,10 @@ struct Application;
 }
 
 namespace vandrix::fiscal {
+
+// Tells the cashier that a payment was not recorded (nothing stored, nothing sent) and why,
+// from the database's error or the spool that could not be written, and logs it.
+void tellReceiptNotStored(shell::Application& app, const std::string& databaseError, bool spooled);
 
 // Delivers the files of a receipt just stored; when the driver's file cannot go now, the
 // cashier is told which receipt waits and why, and it is delivered later.

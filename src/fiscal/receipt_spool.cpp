@@ -13,6 +13,7 @@ namespace {
 using platform::Placement;
 
 constexpr const char* kDatecsSuffix = "FI.txt";
+constexpr const char* kTipPrefix = "Bacsis-";
 constexpr const char* kTextSuffix = "NF.txt";
 
 bool endsWith(const std::string& text, const std::string& tail) {
@@ -31,12 +32,14 @@ std::string receiptNameOf(std::string file) {
     for (const std::string tail : {kDatecsSuffix, kTextSuffix})
         if (endsWith(file, tail) && endsWith(file.substr(0, file.size() - tail.size()), ".txt"))
             file.erase(file.size() - tail.size());
+    if (file.rfind(kTipPrefix, 0) == 0 && endsWith(file, ".TXT"))
+        return file;
     return file.rfind("BonCMP-", 0) == 0 && endsWith(file, ".txt") ? file : std::string();
 }
 
-// The receipt id in "BonCMP-000000123-POS01.txt".
+// The receipt id in "BonCMP-000000123-POS01.txt" or "Bacsis-123-BONPOS01-....TXT".
 long receiptIdOf(const std::string& name) {
-    const size_t start = std::string("BonCMP-").size();
+    const size_t start = name.find('-') + 1;
     const size_t dash = name.find('-', start);
     if (dash == std::string::npos || dash == start)
         return 0;
@@ -132,9 +135,45 @@ void removeUnfinishedWrites(const shell::Settings& settings) {
             platform::deleteFile(folder + file);
 }
 
+namespace {
+
+// The name a tip's spooled file takes in ServerDir.
+std::string tipTargetName(const std::string& name) {
+    const size_t dash = name.find('-', std::string(kTipPrefix).size());
+    return dash == std::string::npos ? name : name.substr(dash + 1);
+}
+
+DeliveryResult deliverDriverFile(const std::string& spooled, const std::string& targetName,
+                                 const shell::Settings& settings, DeliveryResult result) {
+    if (settings.serverDir.empty()) {
+        result.problem = "folderul casei de marcat (ServerDir) nu este setat in CaleBonuri.ini";
+        return result;
+    }
+    Placement placement = moveSpooled(spooled, inFolder(settings.serverDir, targetName));
+    result.delivered = placement == Placement::Placed;
+    result.problem = why(placement, settings.serverDir, targetName);
+    return result;
+}
+
+}  // namespace
+
+std::string spoolTipFile(const std::vector<platform::EncodedLine>& lines,
+                         const std::string& targetName, long receiptId,
+                         const shell::Settings& settings) {
+    const std::string folder = spoolFolder(settings);
+    const std::string name = kTipPrefix + std::to_string(receiptId) + "-" + targetName;
+    platform::makeDirectory(folder);
+    if (platform::writeLines(folder + name, lines) && platform::syncFolder(folder))
+        return name;
+    discardReceiptFiles(name, settings);
+    return {};
+}
+
 DeliveryResult deliverReceiptFiles(const std::string& name, const shell::Settings& settings) {
     const std::string folder = spoolFolder(settings);
     DeliveryResult result;
+    if (name.rfind(kTipPrefix, 0) == 0)
+        return deliverDriverFile(folder + name, tipTargetName(name), settings, result);
 
     // The note printers' copies: NOTEDIR2 to NOTEDIR4 get a copy, NoteDir the file itself.
     const std::string text = folder + name + kTextSuffix;
@@ -152,14 +191,7 @@ DeliveryResult deliverReceiptFiles(const std::string& name, const shell::Setting
                 inFolder(settings.datecs, name + ".inp"), result);
 
     // The driver's file, the one that prints the receipt.
-    if (settings.serverDir.empty()) {
-        result.problem = "folderul casei de marcat (ServerDir) nu este setat in CaleBonuri.ini";
-        return result;
-    }
-    Placement placement = moveSpooled(folder + name, inFolder(settings.serverDir, name));
-    result.delivered = placement == Placement::Placed;
-    result.problem = why(placement, settings.serverDir, name);
-    return result;
+    return deliverDriverFile(folder + name, name, settings, result);
 }
 
 std::vector<SpooledReceipt> spooledReceipts(const shell::Settings& settings) {

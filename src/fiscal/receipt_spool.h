@@ -30,6 +30,13 @@ std::string spoolFolder(const shell::Settings& settings);
 bool spoolReceiptFiles(const ReceiptRecords& records, const std::string& name,
                        const shell::Settings& settings);
 
+// A tip receipt's one file, spooled for ServerDir under its final name there; returns the
+// spool's name for it ("Bacsis-" + the receipt id + "-" + that name), "" when it could not be
+// written.
+std::string spoolTipFile(const std::vector<platform::EncodedLine>& lines,
+                         const std::string& targetName, long receiptId,
+                         const shell::Settings& settings);
+
 // Removes the receipt's files from the spool (a receipt that was not stored).
 void discardReceiptFiles(const std::string& name, const shell::Settings& settings);
 
@@ -48,8 +55,8 @@ struct DeliveryResult {
 // file that cannot be delivered stays in the spool.
 DeliveryResult deliverReceiptFiles(const std::string& name, const shell::Settings& settings);
 
-// The receipts that have files in the spool: their driver file's name and the receipt id it
-// carries (0 when the name carries none).
+// The receipts that have files in the spool: the spool's name of their driver file and the
+// receipt id it carries (0 when the name carries none).
 struct SpooledReceipt {
     std::string name;
     long receiptId = 0;

@@ -198,7 +198,8 @@ StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt,
     return result;
 }
 
-StoredReceipt storeTipReceipt(store::Database& db, const ReceiptToStore& receipt, bool numbered) {
+StoredReceipt storeTipReceipt(store::Database& db, const ReceiptToStore& receipt, bool numbered,
+                              const BeforeRows& beforeRows) {
     StoredReceipt result;
     const std::string stamp = platform::databaseStamp(receipt.time);
     const sale::ReceiptGrid& grid = *receipt.grid;
@@ -206,6 +207,8 @@ StoredReceipt storeTipReceipt(store::Database& db, const ReceiptToStore& receipt
         Ids ids = nextIds(db, receipt.period, numbered);
         result.receiptId = ids.receiptId;
         result.receiptNumber = ids.receiptNumber;
+        if (beforeRows && !beforeRows(ids.receiptId))
+            return false;
         if (!insertLines(db, grid, ids))
             return false;
         const std::string value = formatCents(sale::receiptTotal(grid));
@@ -215,8 +218,10 @@ StoredReceipt storeTipReceipt(store::Database& db, const ReceiptToStore& receipt
             {std::to_string(ids.receiptId), std::to_string(ids.receiptNumber), stamp, value, "0",
              "0", "0", "0", "0", value, receipt.cui, std::to_string(receipt.period)});
     });
-    if (!result.stored)
+    if (!result.stored) {
         result.error = db.lastError();
+        result.stored = result.receiptId > 0 && receiptRowExists(db, result.receiptId, stamp);
+    }
     return result;
 }
 

@@ -65,6 +65,7 @@ StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt,
 
 // The tip receipt's rows: valbon and numerar the tip's value, the rest 0 or empty. With
 // numbered false the receipt number is 0.
-StoredReceipt storeTipReceipt(store::Database& db, const ReceiptToStore& receipt, bool numbered);
+StoredReceipt storeTipReceipt(store::Database& db, const ReceiptToStore& receipt, bool numbered,
+                              const BeforeRows& beforeRows = {});
 
 }  // namespace vandrix::fiscal

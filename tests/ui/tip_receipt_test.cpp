@@ -2,6 +2,7 @@
 // amount; without one it is refused, or stored unnumbered and unsent where "param1" asks so.
 #include <gtest/gtest.h>
 
+#include "fiscal/pending_receipts.h"
 #include "fiscal/tip_receipt.h"
 #include "shell/application.h"
 #include "store/database2020.h"
@@ -69,6 +70,36 @@ TEST_F(TipReceipt, WithoutAnAmountAndParam1ItIsStoredUnnumberedAndNotSent) {
     EXPECT_EQ(app.db->scalarText("select nrbon from bon where id=2"), "0");
     EXPECT_EQ(files(), 0);
     EXPECT_TRUE(grid.empty());
+}
+
+// A tip is a receipt like any other: stored and sent once, its file waiting in the spool while
+// the driver's folder is missing, and nothing stored or sent when storing is refused.
+TEST_F(TipReceipt, ItTakesTheRoadOfEveryReceipt) {
+    app.settings.baseFolder = folder.path().string() + "/";
+    fs::remove(folder / "Bonuri");
+    std::string total = "   5.00";
+    fiscal::writeTipReceipt(app, grid, total);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_NE(dialogs.asked[0].find("Bonul nr. 1 (fisierul Bacsis-2-BONPOS01-"), std::string::npos)
+        << dialogs.asked[0];
+    EXPECT_EQ(app.pendingReceipts, 1u);
+    EXPECT_EQ(app.db->scalarInteger("select count(*) from bon"), 2);
+
+    fs::create_directories(folder / "Bonuri");
+    fiscal::deliverPendingReceipts(app, false);
+    EXPECT_EQ(files(), 1);
+    EXPECT_EQ(app.pendingReceipts, 0u);
+    EXPECT_TRUE(fs::is_empty(folder / "netrimise"));
+
+    ASSERT_TRUE(app.db->exec(
+        "CREATE TRIGGER refuse BEFORE INSERT ON bon BEGIN SELECT RAISE(ABORT, 'full'); END;"));
+    grid.append({"BACSIS", "BUC", "      1", "   5.00", "0", "0", "1", "1"});
+    total = "   5.00";
+    fiscal::writeTipReceipt(app, grid, total);
+    EXPECT_EQ(files(), 1);
+    EXPECT_TRUE(fs::is_empty(folder / "netrimise"));
+    EXPECT_EQ(grid.size(), 1);
+    EXPECT_NE(dialogs.asked.back().find("Plata NU a fost inregistrata!"), std::string::npos);
 }
 
 }  // namespace
