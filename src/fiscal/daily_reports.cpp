@@ -1,6 +1,8 @@
 // X and Z reports, cash in and out, and the period list.
 #include "fiscal/daily_reports.h"
 
+#include <cmath>
+
 #include "fiscal/driver_stamp.h"
 #include "fiscal/period_totals.h"
 #include "fiscal/printer_files.h"
@@ -11,6 +13,7 @@
 #include "shell/application.h"
 #include "shell/database_health.h"
 #include "shell/dialogs.h"
+#include "shell/money.h"
 #include "shell/number_text.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
@@ -30,13 +33,13 @@ void requestNotDelivered(shell::Application& app, const std::string& what) {
 }
 
 // Closes the open period with its total and opens the next one, all or nothing.
-bool closePeriod(shell::Application& app, double total, std::time_t now) {
+bool closePeriod(shell::Application& app, shell::Cents total, std::time_t now) {
     if (!app.db)
         return false;
     const long next = app.currentPeriod + 1;
     bool closed = app.db->transaction([&] {
         return app.db->exec("update eod set z=?, Data=? where id=?;",
-                            {money(total), platform::databaseStamp(now),
+                            {shell::formatCents(total), platform::databaseStamp(now),
                              std::to_string(app.currentPeriod)}) &&
                app.db->exec("insert into eod (id) values(?);", {std::to_string(next)});
     });
@@ -54,14 +57,14 @@ void runDailyReport(shell::Application& app, int kind) {
     // The day is closed only on a sound database: a Z on damaged records would be final.
     if (kind == kReportZ && !shell::databaseUsable(app, true, "Raportul Z nu a fost trimis."))
         return;
-    const double total = app.db ? periodTotal(*app.db, app.currentPeriod) : 0;
+    const shell::Cents total = app.db ? periodTotal(*app.db, app.currentPeriod) : 0;
     if (app.settings.fiscal != 0 &&
         writeReportRequest(kind, app.currentPeriod, app.settings, app.ui.clock()).empty())
         requestNotDelivered(app, kind == kReportZ ? "Cererea de raport Z" : "Cererea de raport X");
     if (kind == kReportZ) {
         int answer = app.dialogs.message(
-            "Rog Confirmati Raportul Z pe casa de marcat\r\n" + money(total) + "\r\n", "Raport Z",
-            shell::kButtonsYesNo);
+            "Rog Confirmati Raportul Z pe casa de marcat\r\n" + shell::formatCents(total) + "\r\n",
+            "Raport Z", shell::kButtonsYesNo);
         if (answer != shell::kResultYes)
             return;
         const std::time_t now = app.ui.clock().now();
@@ -76,7 +79,7 @@ void runDailyReport(shell::Application& app, int kind) {
                              platform::Encoding::Ansi);
     } else {
         app.dialogs.message(
-            "Rog Confirmati Raportul X pe casa de marcat\r\n" + money(total) + "\r\n",
+            "Rog Confirmati Raportul X pe casa de marcat\r\n" + shell::formatCents(total) + "\r\n",
             "BonRaport X", shell::kButtonsYesNo);
     }
 }
@@ -97,8 +100,21 @@ void runCashMovement(shell::Application& app, int direction, ui::Form* parent) {
         if (event->type == ui::EventType::Close)
             return;
         const int g = event->gadget;
-        if (event->type == ui::EventType::Shortcut || g == layout::kEnter)
-            break;
+        if (event->type == ui::EventType::Shortcut || g == layout::kEnter) {
+            // The amount goes into the driver's record as typed: it must be one the fiscal
+            // printer takes, or nothing is sent.
+            const std::string typed = form.text(layout::kAmount);
+            const auto cents = shell::parseScaled(typed, 2);
+            const auto exact = shell::parseScaled(typed, 6);  // no third decimal is dropped
+            if (cents && exact && *exact == *cents * 10000 && *cents > 0 &&
+                *cents <= shell::kMaxAmount)
+                break;
+            app.dialogs.message("Suma nepermisa\r\n\r\nScrieti o suma intre 0.01 si " +
+                                    shell::formatCents(shell::kMaxAmount) + ".\r\n\r\n",
+                                "Eroare", shell::kButtonsOk);
+            form.setFocus(layout::kAmount);
+            continue;
+        }
         std::string amount = form.text(layout::kAmount);
         if (g >= layout::kKey0 && g <= layout::kKey0 + 9)
             form.setText(layout::kAmount, amount + static_cast<char>('0' + g - layout::kKey0));
@@ -109,7 +125,7 @@ void runCashMovement(shell::Application& app, int direction, ui::Form* parent) {
     }
     // A file of the same second that the driver has not taken yet is not overwritten: this one
     // takes the next free second.
-    const std::string amount = form.text(layout::kAmount);
+    std::string amount = shell::trim(form.text(layout::kAmount));
     const std::string stamp = freeDriverStamp(opened, [&](const std::string& s) {
         return cashMovementFile(direction, amount, s, app.settings).target;
     });
@@ -124,7 +140,8 @@ void fillPeriodList(shell::Application& app, ui::Form& form, int list) {
         auto q = app.db->query("select * from eod where id<>0;");
         while (q.next())
             form.addRow(list, {shell::rightAlign(q.text(0), 5),
-                               shell::rightAlign(money(q.real(1)), 8), q.text(2)});
+                               shell::padLeft(shell::formatCents(std::llround(q.real(1) * 100)), 8),
+                               q.text(2)});
     }
     form.setFont(list, {"Lucida Console", app.ui.scaledY(10), false});
     form.selectRow(list, form.rowCount(list) - 1);

@@ -1,7 +1,7 @@
 // End-of-day period totals and their one-time repair.
 #include "fiscal/period_totals.h"
 
-#include <cstdio>
+#include <cmath>
 
 #include "platform/files.h"
 #include "store/database.h"
@@ -11,22 +11,22 @@ namespace {
 
 constexpr const char* kMarker = "fixzrapoarte";
 
-std::string twoDecimals(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
-    return buffer;
+// A column's sum in cents: the amounts are stored with two decimals, so the sum, however many
+// rows it adds, is within far less than half a cent of a whole number of cents.
+shell::Cents centsOf(double sum) {
+    return std::isfinite(sum) ? std::llround(sum * 100) : 0;
 }
 
 }  // namespace
 
-double periodTotal(store::Database& db, long period) {
+shell::Cents periodTotal(store::Database& db, long period) {
     store::Query q = db.query(
         "select sum(valbon),sum(numerar),sum(card),sum(credit),sum(valbonmasa*nrbonmasa) from bon "
         "where eod=?;",
         {std::to_string(period)});
     if (!q.next())
         return 0;
-    return q.real(1) + q.real(2) + q.real(3) + q.real(4);
+    return centsOf(q.real(1)) + centsOf(q.real(2)) + centsOf(q.real(3)) + centsOf(q.real(4));
 }
 
 long repairPeriodTotals(const std::string& databasePath) {
@@ -40,7 +40,7 @@ long repairPeriodTotals(const std::string& databasePath) {
     bool done = db->transaction([&] {
         for (long period = 2; period < last; ++period) {
             if (!db->exec("update eod set z=? where id=?",
-                          {twoDecimals(periodTotal(*db, period)), std::to_string(period)}))
+                          {shell::formatCents(periodTotal(*db, period)), std::to_string(period)}))
                 return false;
         }
         return true;

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "shell/money.h"
+
 namespace vandrix::store {
 class Database;
 }
@@ -10,8 +12,8 @@ class Database;
 namespace vandrix::fiscal {
 
 // The amount tendered in all payment modes in a period (cash includes change given back):
-// sum of numerar + card + credit + valbonmasa * nrbonmasa over the period's receipts.
-double periodTotal(store::Database& db, long period);
+// sum of numerar + card + credit + valbonmasa * nrbonmasa over the period's receipts, in cents.
+shell::Cents periodTotal(store::Database& db, long period);
 
 // Recomputes z of every closed period from 2 to the last id - 1, once per installation (while
 // "fixzrapoarte" is missing or not empty), through a second connection to the database file,

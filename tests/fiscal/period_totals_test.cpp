@@ -60,9 +60,9 @@ TEST_F(PeriodTotalsTest, TotalIsWhatWasTenderedInEveryMode) {
     receipt(2, "15.00", "0.00", "5.00", "1.50", "9.35", "1");
     receipt(2, "7.00", "0", "0", "0", "3.50", "2");
     receipt(3, "99.00", "99.00", "0", "0", "0", "1");
-    EXPECT_NEAR(periodTotal(*db, 2), 20 + 5 + 1.5 + 9.35 + 7, 1e-9);
-    EXPECT_NEAR(periodTotal(*db, 1), 1.0, 1e-9);  // the seed receipt
-    EXPECT_EQ(periodTotal(*db, 42), 0);           // a period without receipts
+    EXPECT_EQ(periodTotal(*db, 2), 2000 + 500 + 150 + 935 + 700);
+    EXPECT_EQ(periodTotal(*db, 1), 100);  // the seed receipt
+    EXPECT_EQ(periodTotal(*db, 42), 0);   // a period without receipts
 }
 
 TEST_F(PeriodTotalsTest, RepairRewritesClosedPeriodsOnceAndWritesAnEmptyMarker) {
