@@ -94,8 +94,7 @@ DriverFile tipReceiptFile(const sale::Row& tipLine, long period, const std::stri
     std::string price = trim(tipLine[sale::kPriceCell]);
     std::erase(price, '.');
     // The quantity has three decimals; rounding keeps 0.123 from turning into 122.
-    const long long thousandths =
-        std::llround(shell::numberOf(tipLine[sale::kQuantityCell]) * 1000);
+    const long long thousandths = shell::scaledOr0(tipLine[sale::kQuantityCell], 3);
     const long group = shell::integerOf(tipLine[sale::kGroupCell]);
     const int department = group >= 0 && group < static_cast<long>(settings.departmentMap.size())
                                ? settings.departmentMap[static_cast<size_t>(group)]
