@@ -20,7 +20,7 @@ constexpr int kPauseMs = 25;
 
 bool finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const Payment& payment) {
     if (!app.db) {
-        tellReceiptNotStored(app, "baza de date baza.db nu este deschisa", true);
+        tellReceiptNotStored(app, "baza de date baza.db nu este deschisa", false);
         return false;
     }
     // The records do not depend on the receipt's number; its files are named after it.
@@ -31,7 +31,7 @@ bool finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const
 
     // The files whole in the spool, then the rows, in one transaction.
     std::string name;
-    bool spooled = false;
+    bool spooled = false, spoolFailed = false;
     const ReceiptToStore receipt{&grid,
                                  records.receiptSum,
                                  records.paidByMode,
@@ -43,12 +43,13 @@ bool finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const
     const StoredReceipt stored = storeReceipt(*app.db, receipt, [&](long receiptId) {
         name = receiptFileName(std::to_string(receiptId), app.settings.pos);
         spooled = spoolReceiptFiles(records, name, app.settings);
+        spoolFailed = !spooled;
         return spooled;
     });
     if (!stored.stored) {
         if (spooled)
             discardReceiptFiles(name, app.settings);
-        tellReceiptNotStored(app, stored.error, spooled);
+        tellReceiptNotStored(app, stored.error, spoolFailed);
         return false;
     }
     // The buyer's fiscal code and the free text belonged to this receipt only.

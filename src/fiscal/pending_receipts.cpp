@@ -31,8 +31,8 @@ void countPending(shell::Application& app) {
 }
 
 // Why a receipt could not be stored, in the cashier's words.
-std::string storingProblem(const std::string& databaseError, bool spooled) {
-    if (!spooled)
+std::string storingProblem(const std::string& databaseError, bool spoolFailed) {
+    if (spoolFailed)
         return "fisierul bonului nu a putut fi scris in folderul " + std::string(kSpoolFolderName) +
                " (disc plin sau fara drept de scriere?)";
     if (databaseError.find("locked") != std::string::npos ||
@@ -47,8 +47,9 @@ std::string storingProblem(const std::string& databaseError, bool spooled) {
 
 }  // namespace
 
-void tellReceiptNotStored(shell::Application& app, const std::string& databaseError, bool spooled) {
-    const std::string problem = storingProblem(databaseError, spooled);
+void tellReceiptNotStored(shell::Application& app, const std::string& databaseError,
+                          bool spoolFailed) {
+    const std::string problem = storingProblem(databaseError, spoolFailed);
     app.log.error("Bonul nu a fost salvat: " + problem + " (" + databaseError + ")");
     app.dialogs.message(
         "Plata NU a fost inregistrata!\r\n\r\nBonul nu a putut fi salvat: " + problem +

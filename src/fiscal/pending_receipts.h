@@ -12,7 +12,8 @@ namespace vandrix::fiscal {
 
 // Tells the cashier that a payment was not recorded (nothing stored, nothing sent) and why,
 // from the database's error or the spool that could not be written, and logs it.
-void tellReceiptNotStored(shell::Application& app, const std::string& databaseError, bool spooled);
+void tellReceiptNotStored(shell::Application& app, const std::string& databaseError,
+                          bool spoolFailed);
 
 // Delivers the files of a receipt just stored; when the driver's file cannot go now, the
 // cashier is told which receipt waits and why, and it is delivered later.

@@ -42,18 +42,20 @@ void writeTipReceipt(shell::Application& app, sale::ReceiptGrid& grid, std::stri
     }
     // As every receipt: its file whole in the spool, its rows committed, then the file sent.
     std::string spooled;
+    bool spoolFailed = false;
     ReceiptToStore tip{&grid,  0, {}, "", app.buyerFiscalCode, app.currentPeriod, app.settings.pos,
                        started};
     const StoredReceipt stored = storeTipReceipt(*app.db, tip, paid, [&](long receiptId) {
         if (!paid)
             return true;
         spooled = spoolTipFile(file.lines, file.name, receiptId, app.settings);
-        return !spooled.empty();
+        spoolFailed = spooled.empty();
+        return !spoolFailed;
     });
     if (!stored.stored) {
         if (!spooled.empty())
             discardReceiptFiles(spooled, app.settings);
-        tellReceiptNotStored(app, stored.error, !paid || !spooled.empty());
+        tellReceiptNotStored(app, stored.error, spoolFailed);
         return;
     }
     if (paid)
