@@ -13,7 +13,9 @@
 namespace vandrix::testing {
 namespace {
 
-constexpr const char* kFillerName = ".filler";
+// In a folder of its own: a program that clears stray files out of its folders would take a
+// filler file beside them away.
+constexpr const char* kFillerFolder = ".filler";
 
 }  // namespace
 
@@ -42,7 +44,8 @@ SmallDisk::~SmallDisk() {
 }
 
 void SmallDisk::fill(std::size_t freeBytes) {
-    const std::string filler = (folder_ / kFillerName).string();
+    std::filesystem::create_directories(folder_ / kFillerFolder);
+    const std::string filler = (folder_ / kFillerFolder / "bytes").string();
     const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0)
         throw std::runtime_error("cannot create " + filler);
@@ -61,7 +64,7 @@ void SmallDisk::fill(std::size_t freeBytes) {
 }
 
 void SmallDisk::makeRoom() {
-    std::filesystem::remove(folder_ / kFillerName);
+    std::filesystem::remove_all(folder_ / kFillerFolder);
 }
 
 }  // namespace vandrix::testing

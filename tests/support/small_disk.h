@@ -22,10 +22,10 @@ class SmallDisk {
     const std::string& skipReason() const { return skipReason_; }
     const std::filesystem::path& folder() const { return folder_; }
 
-    // Fills the disk through one file in it until not a byte more fits, then gives back
-    // freeBytes (in whole pages on a tmpfs: a part of a page frees nothing).
+    // Fills the disk through one file in its folder ".filler" until not a byte more fits, then
+    // gives back freeBytes (in whole pages on a tmpfs: a part of a page frees nothing).
     void fill(std::size_t freeBytes = 0);
-    // Removes the file that fill() wrote.
+    // Removes what fill() wrote.
     void makeRoom();
 
   private:
