@@ -1,14 +1,17 @@
 // Files and folders: sizes and the missing-or-empty rule, folders, copy, move and delete (also
-// of read-only files), whole-file reads and writes, and the path helpers.
+// of read-only files), whole-file reads and writes, handing files to another folder exactly once
+// (also across file systems and after an interrupted move), and the path helpers.
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/md5.h"
 #include "platform/paths.h"
+#include "small_disk.h"
 #include "temp_folder.h"
 
 namespace vandrix::platform {
@@ -17,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::readFileBytes;
 using testing::ScopedWorkingFolder;
+using testing::SmallDisk;
 using testing::TempFolder;
 using testing::writeFileBytes;
 
@@ -123,6 +127,147 @@ TEST_F(FilesTest, Md5OfAFileIsUpperCaseHex) {
     EXPECT_EQ(md5OfFile("fox"), "9E107D9D372BB6826BD81D3542A419D6");
     EXPECT_EQ(md5OfFile("empty"), "D41D8CD98F00B204E9800998ECF8427E");
     EXPECT_EQ(md5OfFile("missing"), "");
+}
+
+// The names in a folder, files and subfolders alike, sorted.
+std::vector<std::string> namesIn(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+using Names = std::vector<std::string>;
+
+TEST_F(FilesTest, PlaceFileNeverReplacesAWaitingFile) {
+    fs::create_directories(folder / "spool");
+    fs::create_directories(folder / "Bonuri");
+    writeFileBytes(folder / "spool" / "a.txt", "receipt a");
+    EXPECT_EQ(placeFile("spool/a.txt", "Bonuri/a.txt"), Placement::Placed);
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / "a.txt"), "receipt a");
+    EXPECT_EQ(namesIn(folder / "spool"), Names{});
+
+    // A file of that name already waits: it stays as it is, and so does the new one.
+    writeFileBytes(folder / "spool" / "a.txt", "another receipt a");
+    EXPECT_EQ(placeFile("spool/a.txt", "Bonuri/a.txt"), Placement::TargetExists);
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / "a.txt"), "receipt a");
+    EXPECT_EQ(readFileBytes(folder / "spool" / "a.txt"), "another receipt a");
+
+    EXPECT_EQ(placeFile("spool/a.txt", "Missing/a.txt"), Placement::FolderMissing);
+    EXPECT_EQ(readFileBytes(folder / "spool" / "a.txt"), "another receipt a");
+    EXPECT_FALSE(fs::exists(folder / "Missing"));
+
+    EXPECT_EQ(placeFile("spool/none.txt", "Bonuri/none.txt"), Placement::Failed);
+    EXPECT_EQ(namesIn(folder / "Bonuri"), Names{"a.txt"});
+    EXPECT_EQ(namesIn(folder / "spool"), Names{"a.txt"});
+
+    // A copy never replaces either, and keeps its source.
+    EXPECT_EQ(placeCopy("spool/a.txt", "Bonuri/a.txt"), Placement::TargetExists);
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / "a.txt"), "receipt a");
+    EXPECT_EQ(placeCopy("spool/a.txt", "Bonuri/b.txt"), Placement::Placed);
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / "b.txt"), "another receipt a");
+    EXPECT_EQ(placeCopy("spool/a.txt", "Missing/a.txt"), Placement::FolderMissing);
+    EXPECT_EQ(namesIn(folder / "Bonuri"), (Names{"a.txt", "b.txt"}));
+    EXPECT_EQ(namesIn(folder / "spool"), Names{"a.txt"});
+}
+
+// A move across file systems interrupted by a crash, as the folders show it afterwards: the
+// marker stands for a source whose copy may or may not have reached its final name.
+TEST_F(FilesTest, ResumePlacementFinishesAnInterruptedMoveOnce) {
+    struct Case {
+        const char* what;
+        bool marker;
+        bool copy;
+        bool waiting;  // another file of the target's name is there
+        Placement result;
+        Names spool, target;
+    };
+    const Case cases[] = {
+        {"the copy still has its temporary name",
+         true,
+         true,
+         false,
+         Placement::Placed,
+         {},
+         {"a.txt"}},
+        {"the copy had reached its name and was taken",
+         true,
+         false,
+         false,
+         Placement::Placed,
+         {},
+         {}},
+        {"no move was under way", false, true, false, Placement::Failed, {}, {"a.txt.tmp"}},
+        {"a file of that name waits",
+         true,
+         true,
+         true,
+         Placement::TargetExists,
+         {"a.txt.livrare"},
+         {"a.txt", "a.txt.tmp"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(folder / "spool");
+        fs::remove_all(folder / "Bonuri");
+        fs::create_directories(folder / "spool");
+        fs::create_directories(folder / "Bonuri");
+        if (c.marker)
+            writeFileBytes(folder / "spool" / (std::string("a.txt") + kPlacingSuffix), "receipt a");
+        if (c.copy)
+            writeFileBytes(folder / "Bonuri" / "a.txt.tmp", "receipt a");
+        if (c.waiting)
+            writeFileBytes(folder / "Bonuri" / "a.txt", "receipt of before");
+        EXPECT_EQ(resumePlacement("spool/a.txt", "Bonuri/a.txt"), c.result);
+        EXPECT_EQ(namesIn(folder / "spool"), c.spool);
+        EXPECT_EQ(namesIn(folder / "Bonuri"), c.target);
+        if (c.result == Placement::Placed && c.copy) {
+            EXPECT_EQ(readFileBytes(folder / "Bonuri" / "a.txt"), "receipt a");
+        }
+        if (c.waiting) {
+            EXPECT_EQ(readFileBytes(folder / "Bonuri" / "a.txt"), "receipt of before");
+        }
+    }
+}
+
+// A real move across file systems: the target folder is a small tmpfs (root only).
+class CrossDeviceFilesTest : public FilesTest {
+  protected:
+    void SetUp() override {
+        if (!disk.mounted())
+            GTEST_SKIP() << disk.skipReason();
+        fs::create_directories(folder / "spool");
+        writeFileBytes(folder / "spool" / "a.txt", receipt);
+    }
+
+    const std::string receipt = std::string(6000, 'V') + "\r\nP|0|36.75\r\n";
+    SmallDisk disk{folder / "Bonuri", 64 * 1024};
+};
+
+TEST_F(CrossDeviceFilesTest, AMoveToAnotherFileSystemArrivesWholeAndLeavesNothing) {
+    EXPECT_EQ(placeFile("spool/a.txt", "Bonuri/a.txt"), Placement::Placed);
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / "a.txt"), receipt);
+    EXPECT_EQ(namesIn(folder / "Bonuri"), Names{"a.txt"});
+    EXPECT_EQ(namesIn(folder / "spool"), Names{});
+
+    writeFileBytes(folder / "spool" / "a.txt", "another");
+    EXPECT_EQ(placeFile("spool/a.txt", "Bonuri/a.txt"), Placement::TargetExists);
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / "a.txt"), receipt);
+    EXPECT_EQ(namesIn(folder / "spool"), Names{"a.txt"});
+}
+
+TEST_F(CrossDeviceFilesTest, AFullDiskKeepsTheSourceAndLeavesNoHalfCopy) {
+    disk.fill(1000);  // less than the file
+    EXPECT_EQ(placeFile("spool/a.txt", "Bonuri/a.txt"), Placement::Failed);
+    EXPECT_EQ(readFileBytes(folder / "spool" / "a.txt"), receipt);
+    EXPECT_EQ(namesIn(folder / "spool"), Names{"a.txt"});
+    EXPECT_EQ(namesIn(folder / "Bonuri"), Names{".filler"});
+
+    disk.makeRoom();
+    EXPECT_EQ(placeFile("spool/a.txt", "Bonuri/a.txt"), Placement::Placed);
+    EXPECT_EQ(readFileBytes(folder / "Bonuri" / "a.txt"), receipt);
+    EXPECT_EQ(namesIn(folder / "spool"), Names{});
 }
 
 TEST(Paths, SeparatorsAndJoins) {
