@@ -38,7 +38,7 @@ std::string storingProblem(const std::string& databaseError, bool spoolFailed) {
     if (databaseError.find("locked") != std::string::npos ||
         databaseError.find("busy") != std::string::npos)
         return "baza de date baza.db este folosita de alt program";
-    if (databaseError.find("full") != std::string::npos)
+    if (databaseError.find("disk is full") != std::string::npos)
         return "discul este plin";
     if (databaseError.find("baza.db") != std::string::npos)
         return databaseError;
