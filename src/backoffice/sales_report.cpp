@@ -1,9 +1,11 @@
 // The sales report of an end-of-day period: every line of every receipt of the period with its
 // article, the value of the line and, at the end, the total of the period.
 #include <algorithm>
+#include <cmath>
 
 #include "backoffice/csv_reports.h"
 #include "backoffice/report_file.h"
+#include "shell/money.h"
 #include "shell/number_text.h"
 
 namespace vandrix::backoffice {
@@ -57,10 +59,11 @@ ArticleFields articleFields(Database& db, const std::string& articleId) {
 }
 
 // The receipt's total without its discount lines, on which a discount line's percentage acts.
-double totalWithoutDiscount(Database& db, const std::string& receiptId) {
+// The receipt's lines before its discount, to the cent.
+shell::Cents totalWithoutDiscount(Database& db, const std::string& receiptId) {
     Query total = db.query("Select sum(cant*pret) from spbon where idbon=? And idart<>?;",
                            {receiptId, kDiscountArticle});
-    return total.next() ? total.real(0) : 0;
+    return total.next() ? std::llround(total.real(0) * 100) : 0;
 }
 
 }  // namespace
@@ -89,7 +92,7 @@ ReportFile writeSalesReport(const std::string& databasePath, const std::string& 
 
     std::vector<std::string> lines = {
         "eod,data,Bon,codbar,Articol,um,cantitate,pretart,pretvanz,cant*pretvanz,cotatva,cui,pos"};
-    double sum = 0;
+    shell::Cents sum = 0;
     Query receipts =
         db.receipts->query("select id,databon,nrbon,cui,idpos from bon where eod=?", {eod});
     while (receipts.next()) {
@@ -98,22 +101,24 @@ ReportFile writeSalesReport(const std::string& databasePath, const std::string& 
             db.lines->query("select idart,cant,pret from spbon where idbon=?", {receiptId});
         while (items.next()) {
             const std::string articleId = items.text(0);
-            const double quantity = items.real(1);
-            const double salePrice = items.real(2);
+            // Exact amounts, rounded per line as the receipt was.
+            const shell::Thousandths quantity = shell::scaledOr0(items.text(1), 3);
+            const shell::Cents salePrice = shell::scaledOr0(items.text(2), 2);
             const ArticleFields article = articleFields(*db.lookups, articleId);
-            double value = shell::round2(quantity * salePrice);
+            shell::Cents value = shell::lineValue(salePrice, quantity);
             // A discount line stored by the sale holds its (negative) amount, which is its value
             // as it stands; one that holds a percentage takes it of the receipt's other lines.
             if (articleId == kDiscountArticle && salePrice >= 0)
-                value = -totalWithoutDiscount(*db.totals, receiptId) * value / 100;
+                value = -shell::percentOf(totalWithoutDiscount(*db.totals, receiptId), value);
             sum += value;
-            lines.push_back(csvLine({eod, receipts.text(1), receipts.text(2), article.barcode,
-                                     article.name, article.unit, shell::quantity(quantity),
-                                     article.price, shell::money(salePrice), shell::money(value),
-                                     article.vatRate, receipts.text(3), receipts.text(4)}));
+            lines.push_back(
+                csvLine({eod, receipts.text(1), receipts.text(2), article.barcode, article.name,
+                         article.unit, shell::formatQuantity(quantity), article.price,
+                         shell::formatCents(salePrice), shell::formatCents(value), article.vatRate,
+                         receipts.text(3), receipts.text(4)}));
         }
     }
-    lines.push_back(",,,,,,,,Total," + shell::money(sum));
+    lines.push_back(",,,,,,,,Total," + shell::formatCents(sum));
     return writeReport(path, lines, platform::Encoding::Utf8);
 }
 

@@ -4,9 +4,11 @@
 #include <cmath>
 
 #include "fiscal/driver_stamp.h"
+#include "fiscal/pending_receipts.h"
 #include "fiscal/period_totals.h"
 #include "fiscal/printer_files.h"
 #include "fiscal/printer_records.h"
+#include "fiscal/receipt_spool.h"
 #include "platform/clock.h"
 #include "platform/text_file.h"
 #include "shell/Interfatacolor/interfatasume.h"
@@ -57,6 +59,23 @@ void runDailyReport(shell::Application& app, int kind) {
     // The day is closed only on a sound database: a Z on damaged records would be final.
     if (kind == kReportZ && !shell::databaseUsable(app, true, "Raportul Z nu a fost trimis."))
         return;
+    // Receipts of the day that have not reached the fiscal printer would print after its Z, on
+    // the next day, while the database closes them into this one: no Z until they are there.
+    if (kind == kReportZ) {
+        const std::vector<std::string> waiting = receiptsNotAtThePrinter(app);
+        if (!waiting.empty()) {
+            std::string list;
+            for (const std::string& receipt : waiting)
+                list += receipt + "\r\n";
+            app.dialogs.message(
+                "Raportul Z nu a fost trimis.\r\n\r\nBonuri salvate asteapta "
+                "inca sa ajunga la casa de marcat:\r\n" +
+                    list + "\r\nRezolvati problema (vezi folderul " + kSpoolFolderName +
+                    ") si incercati din nou.\r\n\r\n",
+                "Eroare", shell::kButtonsOk + shell::kIconError);
+            return;
+        }
+    }
     const shell::Cents total = app.db ? periodTotal(*app.db, app.currentPeriod) : 0;
     if (app.settings.fiscal != 0 &&
         writeReportRequest(kind, app.currentPeriod, app.settings, app.ui.clock()).empty())

@@ -1,6 +1,8 @@
 // Delivering the spooled files of stored receipts.
 #include "fiscal/pending_receipts.h"
 
+#include <optional>
+
 #include "fiscal/receipt_spool.h"
 #include "platform/files.h"
 #include "shell/application.h"
@@ -11,10 +13,14 @@ namespace {
 
 constexpr int kNoticeMs = 5000;
 
-// The receipt's number within its period, or "" when the database has no receipt of that id.
-std::string receiptNumberOf(shell::Application& app, long receiptId) {
-    auto q = app.db->query("select nrbon from bon where id=?", {std::to_string(receiptId)});
-    return q.next() ? q.text(0) : std::string();
+// The receipt's number within its period: "" when the database has no receipt of that id,
+// nullopt when the database could not be asked (then nothing may be concluded).
+std::optional<std::string> receiptNumberOf(shell::Application& app, long receiptId) {
+    auto q = app.db->query("select coalesce((select nrbon from bon where id=?),'')",
+                           {std::to_string(receiptId)});
+    if (!q.next())
+        return std::nullopt;
+    return q.text(0);
 }
 
 std::string describe(const std::string& number, const std::string& name) {
@@ -62,6 +68,7 @@ void deliverStoredReceipt(shell::Application& app, const std::string& name, long
     const DeliveryResult result = deliverReceiptFiles(name, app.settings);
     logNotes(app, result);
     if (!result.delivered) {
+        app.announcedWaiting.insert(name);
         const std::string receipt = describe(std::to_string(receiptNumber), name);
         app.log.error(receipt + " nu a ajuns la casa de marcat: " + result.problem);
         app.dialogs.message(receipt + " este salvat, dar NU a ajuns la casa de marcat:\r\n" +
@@ -83,8 +90,13 @@ void deliverPendingReceipts(shell::Application& app, bool atStart) {
         removeUnfinishedWrites(app.settings);
     std::string delivered, waiting;
     for (const SpooledReceipt& spooled : spooledReceipts(app.settings)) {
-        const std::string number = receiptNumberOf(app, spooled.receiptId);
-        if (number.empty()) {
+        const auto number = receiptNumberOf(app, spooled.receiptId);
+        if (!number) {
+            app.log.warning("Bonul din " + spooled.name +
+                            " nu a putut fi cautat in baza de date: " + app.db->lastError());
+            continue;
+        }
+        if (number->empty()) {
             // Only a start can find files of a receipt that was never stored: while the
             // program runs, a receipt's files stay in the spool only once it is committed.
             if (atStart) {
@@ -96,13 +108,19 @@ void deliverPendingReceipts(shell::Application& app, bool atStart) {
         }
         const DeliveryResult result = deliverReceiptFiles(spooled.name, app.settings);
         logNotes(app, result);
-        const std::string receipt = describe(number, spooled.name);
+        const std::string receipt = describe(*number, spooled.name);
         if (result.delivered) {
-            app.log.info(receipt + " a fost trimis la casa de marcat");
-            delivered += receipt + "\r\n";
+            app.announcedWaiting.erase(spooled.name);
+            if (result.movedNow) {
+                app.log.info(receipt + " a fost trimis la casa de marcat");
+                delivered += receipt + "\r\n";
+            }
         } else {
-            app.log.error(receipt + " nu a ajuns la casa de marcat: " + result.problem);
-            waiting += receipt + ": " + result.problem + "\r\n";
+            // Said once: at start, and when it first could not go.
+            if (atStart || app.announcedWaiting.insert(spooled.name).second) {
+                app.log.error(receipt + " nu a ajuns la casa de marcat: " + result.problem);
+                waiting += receipt + ": " + result.problem + "\r\n";
+            }
         }
     }
     countPending(app);
@@ -113,10 +131,25 @@ void deliverPendingReceipts(shell::Application& app, bool atStart) {
             "trimise acum:\r\n\r\n" +
                 delivered + "\r\n",
             "Atentie", shell::kIconWarning, kNoticeMs);
-    if (atStart && !waiting.empty())
+    if (!waiting.empty())
         app.dialogs.message("Bonuri salvate care NU au ajuns la casa de marcat:\r\n\r\n" + waiting +
                                 "\r\nVor fi trimise automat cand problema este rezolvata.\r\n\r\n",
                             "Eroare", shell::kButtonsOk + shell::kIconError);
+}
+
+std::vector<std::string> receiptsNotAtThePrinter(shell::Application& app) {
+    std::vector<std::string> out;
+    if (!app.db)
+        return out;
+    for (const SpooledReceipt& spooled : spooledReceipts(app.settings)) {
+        const auto number = receiptNumberOf(app, spooled.receiptId);
+        if (!number || number->empty())
+            continue;
+        if (!deliverReceiptFiles(spooled.name, app.settings).delivered)
+            out.push_back(describe(*number, spooled.name));
+    }
+    countPending(app);
+    return out;
 }
 
 }  // namespace vandrix::fiscal

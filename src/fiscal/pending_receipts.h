@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vandrix::shell {
 struct Application;
@@ -20,9 +21,13 @@ void tellReceiptNotStored(shell::Application& app, const std::string& databaseEr
 void deliverStoredReceipt(shell::Application& app, const std::string& name, long receiptNumber);
 
 // Goes through the spool. At start, the files of a receipt that was never stored (the program
-// ended between writing them and committing the receipt) are removed, never delivered, and the
-// cashier is told of every stored receipt that still waits. Every stored receipt that can go
-// now is delivered, and the cashier is told which ones went.
+// ended between writing them and committing the receipt) are removed, never delivered. Every
+// stored receipt that can go now is delivered, and the cashier is told which ones went; she is
+// told of one that still waits at start and when it first could not go.
 void deliverPendingReceipts(shell::Application& app, bool atStart);
+
+// The stored receipts whose printing files still cannot reach their folder after one more try
+// (described for the cashier); a Z report must not close the day while any wait.
+std::vector<std::string> receiptsNotAtThePrinter(shell::Application& app);
 
 }  // namespace vandrix::fiscal

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fiscal/printer_files.h"
@@ -23,6 +24,11 @@ struct ReceiptRecords {
     shell::Cents receiptSum = 0;
     std::array<shell::Cents, 5> paidByMode{};
 };
+
+// A text inside a record, with every character that would break the record's syntax (its
+// separators, a line break, any control character) replaced by a space. Only the record
+// changes: the database keeps the text as it was typed.
+std::string withSpacesFor(std::string text, std::string_view separators);
 
 ReceiptRecords buildReceiptRecords(const ReceiptForFiles& receipt, const shell::Settings& settings);
 

@@ -25,17 +25,6 @@ std::string datecs(char command, const std::string& fields) {
     return std::string(1, command) + kDatecsPrefix + fields;
 }
 
-// A text inside a record, with every character that would break the record's syntax (its
-// separators, a line break, any control character) replaced by a space. Only the record
-// changes: the database keeps the text as it was typed.
-std::string withSpacesFor(std::string text, std::string_view separators) {
-    for (char& c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || separators.find(c) != std::string_view::npos)
-            c = ' ';
-    }
-    return text;
-}
 std::string driverField(const std::string& text) {
     return withSpacesFor(text, "|~");
 }
@@ -154,6 +143,15 @@ void addFreeText(ReceiptRecords& out, const std::string& freeText) {
 
 }  // namespace
 
+std::string withSpacesFor(std::string text, std::string_view separators) {
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || separators.find(c) != std::string_view::npos)
+            c = ' ';
+    }
+    return text;
+}
+
 std::string modeName(const shell::Settings& settings, int mode) {
     if (!validMode(mode))
         return {};
@@ -200,7 +198,7 @@ ReceiptRecords buildReceiptRecords(const ReceiptForFiles& receipt,
     if (receipt.grid != nullptr) {
         for (int i = 0; i < receipt.grid->size(); ++i) {
             const sale::Row& row = receipt.grid->row(i);
-            if (trim(row[sale::kIdCell]) == "-1")
+            if (sale::isDiscountRow(row))
                 addDiscount(out, row);
             else
                 addArticle(out, row);

@@ -2,6 +2,7 @@
 #include "fiscal/receipt_spool.h"
 
 #include <map>
+#include <optional>
 
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -13,8 +14,10 @@ namespace {
 using platform::Placement;
 
 constexpr const char* kDatecsSuffix = "FI.txt";
-constexpr const char* kTipPrefix = "Bacsis-";
 constexpr const char* kTextSuffix = "NF.txt";
+// The note text once its copies for NOTEDIR2 to NOTEDIR4 are made, so they are made once.
+constexpr const char* kCopiedTextSuffix = "NC.txt";
+constexpr const char* kTipPrefix = "Bacsis-";
 
 bool endsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
@@ -29,7 +32,7 @@ std::string inFolder(const std::string& folder, const std::string& name) {
 std::string receiptNameOf(std::string file) {
     if (endsWith(file, platform::kPlacingSuffix))
         file.erase(file.size() - std::string(platform::kPlacingSuffix).size());
-    for (const std::string tail : {kDatecsSuffix, kTextSuffix})
+    for (const std::string tail : {kDatecsSuffix, kTextSuffix, kCopiedTextSuffix})
         if (endsWith(file, tail) && endsWith(file.substr(0, file.size() - tail.size()), ".txt"))
             file.erase(file.size() - tail.size());
     if (file.rfind(kTipPrefix, 0) == 0 && endsWith(file, ".TXT"))
@@ -52,12 +55,18 @@ long receiptIdOf(const std::string& name) {
     return id;
 }
 
-// Moves one spooled file to its target, finishing a move that a crash interrupted.
-Placement moveSpooled(const std::string& spooled, const std::string& target) {
+bool inSpool(const std::string& spooled) {
+    return platform::fileExists(spooled) ||
+           platform::fileExists(spooled + platform::kPlacingSuffix);
+}
+
+// Moves one spooled file to its target, finishing a move that a crash interrupted; nullopt
+// when it had gone before.
+std::optional<Placement> moveSpooled(const std::string& spooled, const std::string& target) {
     if (platform::fileExists(spooled + platform::kPlacingSuffix))
         return platform::resumePlacement(spooled, target);
     if (!platform::fileExists(spooled))
-        return Placement::Placed;  // delivered before
+        return std::nullopt;
     return platform::placeFile(spooled, target);
 }
 
@@ -77,23 +86,41 @@ std::string why(Placement placement, const std::string& folder, const std::strin
            "scriere?)";
 }
 
-// A copy for the note printers or the Datecs-style driver: delivered when its folder exists,
-// dropped when the shop has no such folder, kept in the spool when it exists but the file
-// cannot go there now.
-void deliverCopy(const std::string& spooled, const std::string& folder, const std::string& target,
-                 DeliveryResult& result) {
-    if (!platform::fileExists(spooled) && !platform::fileExists(spooled + platform::kPlacingSuffix))
+// The note printers' text: copies into NOTEDIR2 to NOTEDIR4 (once), then the file itself into
+// NoteDir. A note printer is a kitchen or bar ticket, not the fiscal receipt: a folder the shop
+// does not have drops its copy (logged), one that exists keeps the text waiting.
+void deliverNoteText(const std::string& folder, const std::string& name,
+                     const shell::Settings& settings, DeliveryResult& result) {
+    const std::string text = folder + name + kTextSuffix;
+    const std::string copied = folder + name + kCopiedTextSuffix;
+    if (platform::fileExists(text)) {
+        for (const std::string* extra :
+             {&settings.noteDir2, &settings.noteDir3, &settings.noteDir4}) {
+            if (extra->empty())
+                continue;
+            const std::string target = inFolder(*extra, name);
+            const Placement placement = platform::placeCopy(text, target);
+            if (placement != Placement::Placed)
+                result.notes.push_back("copia " + target +
+                                       " nu a fost scrisa: " + why(placement, *extra, name));
+        }
+        if (!platform::moveFile(text, copied))
+            return;
+    }
+    if (!inSpool(copied))
         return;
-    if (folder.empty() || !platform::isDirectory(platform::toPlatformPath(folder))) {
-        platform::deleteFile(spooled);
-        if (!folder.empty())
-            result.notes.push_back("copia " + target + " nu a fost scrisa: folderul " + folder +
-                                   " nu exista");
+    if (settings.noteDir.empty() ||
+        !platform::isDirectory(platform::toPlatformPath(settings.noteDir))) {
+        platform::deleteFile(copied);
+        if (!settings.noteDir.empty())
+            result.notes.push_back("textul " + name + " nu a fost scris: folderul " +
+                                   settings.noteDir + " nu exista");
         return;
     }
-    Placement placement = moveSpooled(spooled, target);
-    if (placement != Placement::Placed)
-        result.notes.push_back("copia " + target + " asteapta: " + why(placement, folder, target));
+    const auto placement = moveSpooled(copied, inFolder(settings.noteDir, name));
+    if (placement && *placement != Placement::Placed)
+        result.notes.push_back("textul " + name +
+                               " asteapta: " + why(*placement, settings.noteDir, name));
 }
 
 }  // namespace
@@ -102,8 +129,7 @@ std::string spoolFolder(const shell::Settings& settings) {
     const std::string base = settings.baseFolder.empty()
                                  ? platform::currentFolderWithSeparator()
                                  : platform::toPlatformPath(settings.baseFolder);
-    std::string folder = platform::joinPath(base, kSpoolFolderName);
-    return folder + "/";
+    return platform::joinPath(base, kSpoolFolderName) + platform::kSeparator;
 }
 
 bool spoolReceiptFiles(const ReceiptRecords& records, const std::string& name,
@@ -121,7 +147,8 @@ bool spoolReceiptFiles(const ReceiptRecords& records, const std::string& name,
 
 void discardReceiptFiles(const std::string& name, const shell::Settings& settings) {
     const std::string folder = spoolFolder(settings);
-    for (const std::string& file : {name, name + kDatecsSuffix, name + kTextSuffix})
+    for (const std::string& file :
+         {name, name + kDatecsSuffix, name + kTextSuffix, name + kCopiedTextSuffix})
         for (const std::string& path : {folder + file, folder + file + platform::kPlacingSuffix})
             if (platform::fileExists(path))
                 platform::deleteFile(path);
@@ -143,15 +170,33 @@ std::string tipTargetName(const std::string& name) {
     return dash == std::string::npos ? name : name.substr(dash + 1);
 }
 
-DeliveryResult deliverDriverFile(const std::string& spooled, const std::string& targetName,
-                                 const shell::Settings& settings, DeliveryResult result) {
-    if (settings.serverDir.empty()) {
-        result.problem = "folderul casei de marcat (ServerDir) nu este setat in CaleBonuri.ini";
-        return result;
+// A file that prints the receipt: the driver's file in ServerDir, or the Datecs-style copy in
+// DATECS (a shop with that folder prints from it). It waits until it is there.
+void deliverPrinted(const std::string& spooled, const std::string& folder,
+                    const std::string& setting, const std::string& targetName,
+                    DeliveryResult& result) {
+    if (!inSpool(spooled))
+        return;
+    if (folder.empty()) {
+        result.problems.push_back("folderul " + setting + " nu este setat in CaleBonuri.ini");
+        return;
     }
-    Placement placement = moveSpooled(spooled, inFolder(settings.serverDir, targetName));
-    result.delivered = placement == Placement::Placed;
-    result.problem = why(placement, settings.serverDir, targetName);
+    const auto placement = moveSpooled(spooled, inFolder(folder, targetName));
+    if (!placement)
+        return;
+    if (*placement == Placement::Placed)
+        result.movedNow = true;
+    else
+        result.problems.push_back(why(*placement, folder, targetName));
+}
+
+DeliveryResult finish(DeliveryResult result, const std::string& folder, const std::string& name) {
+    result.delivered = !inSpool(folder + name) && !inSpool(folder + name + kDatecsSuffix);
+    for (const std::string& file :
+         {name, name + kDatecsSuffix, name + kTextSuffix, name + kCopiedTextSuffix})
+        result.waiting = result.waiting || inSpool(folder + file);
+    for (const std::string& p : result.problems)
+        result.problem += (result.problem.empty() ? "" : "; ") + p;
     return result;
 }
 
@@ -172,26 +217,19 @@ std::string spoolTipFile(const std::vector<platform::EncodedLine>& lines,
 DeliveryResult deliverReceiptFiles(const std::string& name, const shell::Settings& settings) {
     const std::string folder = spoolFolder(settings);
     DeliveryResult result;
-    if (name.rfind(kTipPrefix, 0) == 0)
-        return deliverDriverFile(folder + name, tipTargetName(name), settings, result);
-
-    // The note printers' copies: NOTEDIR2 to NOTEDIR4 get a copy, NoteDir the file itself.
-    const std::string text = folder + name + kTextSuffix;
-    for (const std::string* extra : {&settings.noteDir2, &settings.noteDir3, &settings.noteDir4}) {
-        if (extra->empty() || !platform::fileExists(text))
-            continue;
-        const std::string target = inFolder(*extra, name);
-        Placement placement = platform::placeCopy(text, target);
-        if (placement != Placement::Placed && placement != Placement::TargetExists)
-            result.notes.push_back("copia " + target +
-                                   " nu a fost scrisa: " + why(placement, *extra, name));
+    if (name.rfind(kTipPrefix, 0) == 0) {
+        deliverPrinted(folder + name, settings.serverDir, "ServerDir", tipTargetName(name), result);
+        return finish(result, folder, name);
     }
-    deliverCopy(text, settings.noteDir, inFolder(settings.noteDir, name), result);
-    deliverCopy(folder + name + kDatecsSuffix, settings.datecs,
-                inFolder(settings.datecs, name + ".inp"), result);
 
-    // The driver's file, the one that prints the receipt.
-    return deliverDriverFile(folder + name, name, settings, result);
+    deliverNoteText(folder, name, settings, result);
+    if (!settings.datecs.empty())
+        deliverPrinted(folder + name + kDatecsSuffix, settings.datecs, "DATECS", name + ".inp",
+                       result);
+    else if (inSpool(folder + name + kDatecsSuffix))
+        platform::deleteFile(folder + name + kDatecsSuffix);  // no Datecs-style driver here
+    deliverPrinted(folder + name, settings.serverDir, "ServerDir", name, result);
+    return finish(result, folder, name);
 }
 
 std::vector<SpooledReceipt> spooledReceipts(const shell::Settings& settings) {

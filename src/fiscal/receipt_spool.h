@@ -45,14 +45,17 @@ void discardReceiptFiles(const std::string& name, const shell::Settings& setting
 void removeUnfinishedWrites(const shell::Settings& settings);
 
 struct DeliveryResult {
-    bool delivered = false;          // the driver file reached ServerDir (or had before)
-    std::string problem;             // why not, in the cashier's words
-    std::vector<std::string> notes;  // what happened to the other copies, for the log
+    bool delivered = false;  // the files that print it are in their folders (now or before)
+    bool movedNow = false;   // one of them went just now
+    bool waiting = false;    // a file of the receipt is still in the spool
+    std::vector<std::string> problems;
+    std::string problem;             // why it is not delivered, in the cashier's words
+    std::vector<std::string> notes;  // what happened to the note printers' copies, for the log
 };
 
-// Moves the receipt's files from the spool into ServerDir, NoteDir (with copies in NOTEDIR2 to
-// NOTEDIR4) and DATECS. A copy for a folder that does not exist is dropped (noted); a driver
-// file that cannot be delivered stays in the spool.
+// Moves the receipt's files from the spool into ServerDir and DATECS (the files that print it:
+// they wait until they can go), and the note text into NoteDir with copies in NOTEDIR2 to
+// NOTEDIR4 (a copy for a folder the shop does not have is dropped and noted).
 DeliveryResult deliverReceiptFiles(const std::string& name, const shell::Settings& settings);
 
 // The receipts that have files in the spool: the spool's name of their driver file and the

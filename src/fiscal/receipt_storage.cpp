@@ -70,6 +70,8 @@ bool insertLines(store::Database& db, const sale::ReceiptGrid& grid, const Ids& 
 // After a refused COMMIT the transaction is rolled back; should the database still hold the
 // receipt's row, the commit did go through and the receipt is stored.
 bool receiptRowExists(store::Database& db, long receiptId, const std::string& stamp) {
+    if (db.inTransaction())
+        return false;  // the rollback did not go through: what it sees is not committed
     return db.scalarInteger("select count(*) from bon where id=? and databon=?",
                             {std::to_string(receiptId), stamp}) > 0;
 }

@@ -84,11 +84,11 @@ DriverFile tipReceiptFile(const sale::Row& tipLine, long period, const std::stri
     add("PZ." + periodText(period) + " " + leftAlign(settings.param2, 15));
     add("P ");
     if (!cui.empty())
-        add("PCUI:" + leftAlign(cui, 18));
+        add("PCUI:" + leftAlign(withSpacesFor(cui, ""), 18));
     if (!freeText.empty()) {
         for (const std::string& line : freeTextLines(freeText))
             if (!line.empty())
-                add("P" + leftAlign(line, 22));
+                add("P" + leftAlign(withSpacesFor(line, ""), 22));
     }
 
     std::string price = trim(tipLine[sale::kPriceCell]);
@@ -99,9 +99,9 @@ DriverFile tipReceiptFile(const sale::Row& tipLine, long period, const std::stri
     const int department = group >= 0 && group < static_cast<long>(settings.departmentMap.size())
                                ? settings.departmentMap[static_cast<size_t>(group)]
                                : 0;
-    add(leftAlign("*" + trim(tipLine[sale::kNameCell]), 25) + rightAlign(price, 8, '0') + "2" +
-        rightAlign(std::to_string(thousandths), 9, '0') + trim(tipLine[sale::kVatGroupCell]) +
-        std::to_string(department) + "0");
+    add(leftAlign("*" + withSpacesFor(trim(tipLine[sale::kNameCell]), ""), 25) +
+        rightAlign(price, 8, '0') + "2" + rightAlign(std::to_string(thousandths), 9, '0') +
+        trim(tipLine[sale::kVatGroupCell]) + std::to_string(department) + "0");
 
     add("T0000010000 TOTAL");
     add("END KARAT");

@@ -50,9 +50,10 @@ enum class Placement {
 
 // Moves a file into another folder under its final name, never replacing a file there, and
 // syncs both folders. Within one file system this is one rename. Across file systems the copy
-// is written and synced as `to` + ".tmp", the source is renamed to `from` + kPlacingSuffix, the
-// copy renamed to `to` and the marker removed; resumePlacement finishes such a move that a
-// crash interrupted, so a file is never handed over twice nor lost.
+// is written and synced under a hidden name beside `to` ("." + its name + ".tmp"), the source is
+// renamed to `from` + kPlacingSuffix, the copy renamed to `to` and the marker removed;
+// resumePlacement finishes such a move that a crash interrupted, so a file is never handed over
+// twice nor lost.
 Placement placeFile(const std::string& from, const std::string& to);
 inline constexpr const char* kPlacingSuffix = ".livrare";
 // Finishes an interrupted move of `from` to `to` (the marker `from` + kPlacingSuffix is there):

@@ -20,7 +20,7 @@ void ReceiptGrid::clear() {
 }
 
 bool isDiscountRow(const Row& row) {
-    return shell::upper(shell::trim(row[kNameCell])).rfind("DISCOUNT", 0) == 0;
+    return shell::trim(row[kIdCell]) == "-1";
 }
 
 shell::Cents lineAmount(const Row& row) {
@@ -63,11 +63,19 @@ std::string amountField(shell::Cents amount) {
 std::string recomputeReceiptTotals(ReceiptGrid& grid) {
     if (grid.size() == 1 && isDiscountRow(grid.row(0)))
         grid.remove(0);
-    // When several discount rows exist, the last one counts; it moves to the end.
+    // When several discount rows exist, the last one counts: it moves to the end and the
+    // others go, so the receipt, its file and its rows all apply the same one discount.
     int discountIndex = -1;
-    for (int i = 0; i < grid.size(); ++i)
-        if (isDiscountRow(grid.row(i)))
+    for (int i = grid.size() - 1; i >= 0; --i) {
+        if (!isDiscountRow(grid.row(i)))
+            continue;
+        if (discountIndex < 0) {
             discountIndex = i;
+        } else {
+            grid.remove(i);
+            --discountIndex;
+        }
+    }
     shell::Cents total = 0;
     for (int i = 0; i < grid.size(); ++i)
         if (!isDiscountRow(grid.row(i)))

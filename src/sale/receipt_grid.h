@@ -44,7 +44,8 @@ class ReceiptGrid {
     int selected_ = -1;
 };
 
-// True for the discount line: its name, trimmed and upper-cased, begins with "DISCOUNT".
+// True for the discount line: the line of the discount article, id -1. (Not by its name: an
+// article may be called "Discount card" and must be sold as an article everywhere.)
 bool isDiscountRow(const Row& row);
 
 // A line's amount: quantity times price, to the cent.

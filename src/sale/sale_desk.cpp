@@ -76,10 +76,12 @@ void SaleDesk::entryAsQuantity() {
             form_.setText(kQuantity, shell::formatQuantity(*value));
             form_.setText(kEntry, "");
         } else {
-            app_.dialogs.message("Cantitatea \"" + shell::trim(entry) +
-                                     "\" nu poate fi folosita.\r\nCantitatea maxima este " +
-                                     shell::formatQuantity(shell::kMaxQuantity) + ".\r\n\r\n",
-                                 "Eroare", shell::kButtonsOk + shell::kIconError);
+            app_.dialogs.message(
+                "Cantitatea \"" + shell::trim(entry) +
+                    "\" nu poate fi folosita.\r\nCantitatea trebuie sa fie intre " +
+                    shell::formatQuantity(1) + " si " + shell::formatQuantity(shell::kMaxQuantity) +
+                    ".\r\n\r\n",
+                "Eroare", shell::kButtonsOk + shell::kIconError);
         }
     }
     current_ = Field::Entry;

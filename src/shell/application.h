@@ -5,6 +5,7 @@
 #include <ctime>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 
 #include "shell/diagnostic_log.h"
@@ -76,6 +77,7 @@ struct Application {
     }
     // Stored receipts whose file waits in the spool for the fiscal printer's folder.
     std::size_t pendingReceipts = 0;
+    std::set<std::string> announcedWaiting;  // the cashier was told that these wait
     std::string buyerFiscalCode;  // the buyer's fiscal code for the receipt ("" when none)
     std::string receiptText;      // free text lines of the receipt
 };

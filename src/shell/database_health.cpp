@@ -16,7 +16,16 @@ bool databaseUsable(Application& app, bool thorough, const std::string& conseque
     app.log.error("Baza de date " + path + " nu poate fi folosita (" +
                   (thorough ? "verificare completa" : "verificare la pornire") +
                   "): " + check.error);
-    // SQLite's own words stay in the log; the cashier reads what happened and what to do.
+    // SQLite's own words stay in the log; the cashier reads what happened and what to do. A
+    // database that another program holds is not damaged: replacing it would lose receipts.
+    if (check.busy) {
+        app.dialogs.message("Baza de date " + path +
+                                " este folosita de alt program.\r\n\r\nInchideti programul "
+                                "care o foloseste si incercati din nou.\r\n" +
+                                consequence,
+                            "Eroare", kButtonsOk + kIconError);
+        return false;
+    }
     app.dialogs.message("Baza de date " + path +
                             " este deteriorata sau nu poate fi citita.\r\n\r\n"
                             "Inlocuiti fisierul cu o copie de siguranta sau chemati "

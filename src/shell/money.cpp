@@ -27,7 +27,8 @@ std::optional<std::int64_t> parseScaled(std::string_view text, int decimals) {
             return std::nullopt;
         const int digit = c - '0';
         if (!point) {
-            if (++wholeDigits > 15)
+            // At most 15 digits, and never more than the scaled value can hold.
+            if (++wholeDigits > 15 || wholeDigits + decimals > 18)
                 return std::nullopt;
             whole = whole * 10 + digit;
         } else {

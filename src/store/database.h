@@ -73,6 +73,8 @@ class Database {
     }
 
     const std::string& lastError() const { return lastError_; }
+    // True while a transaction is open on this connection.
+    bool inTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
     sqlite3* handle() { return db_; }
 
   private:

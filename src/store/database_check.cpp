@@ -16,7 +16,9 @@ constexpr int kReportedProblems = 5;  // the first lines of the quick check's an
 
 DatabaseCheck failed(sqlite3* db, const std::string& fallback) {
     const char* message = db ? sqlite3_errmsg(db) : nullptr;
-    return {false, message && *message ? message : fallback};
+    const int code = db ? sqlite3_errcode(db) & 0xFF : SQLITE_OK;
+    return {false, message && *message ? message : fallback,
+            code == SQLITE_BUSY || code == SQLITE_LOCKED};
 }
 
 // Runs one statement and gathers its rows' first column. False on an error.

@@ -9,6 +9,7 @@ namespace vandrix::store {
 struct DatabaseCheck {
     bool ok = true;
     std::string error;  // SQLite's own text of what failed; "" when ok
+    bool busy = false;  // not damaged: another program held it past the busy time-out
 };
 
 // Opens the database file without creating it and reads its schema, which fails on a file that

@@ -25,7 +25,8 @@ TEST_F(ReportTest, SalesReportListsThePeriodsLinesWithTheDiscountAndTheTotal) {
     line("101", "10", "2", "1.000", "25.00");
     line("102", "10", "-1", "1.000", "10.00");
     receipt("11", "2", "2024-03-04 09:20:00", "3");
-    line("103", "11", "1", "0.333", "3.00");         // 0.999 taken to 1.00
+    line("103", "11", "1", "0.333", "3.00");  // 0.999 taken to 1.00
+    line("107", "11", "1", "0.500", "1.15");  // 0.575 rounds away from zero, as on the receipt
     receipt("12", "1", "2024-03-05 08:00:00", "4");  // another period
     line("104", "12", "2", "1.000", "25.00");
     // As a paid receipt stores it: the discount line holds the amount it took off.
@@ -43,9 +44,10 @@ TEST_F(ReportTest, SalesReportListsThePeriodsLinesWithTheDiscountAndTheTotal) {
                "3,2024-03-04 09:15:00,1,,LAPTE,L,1.000,25.00,25.00,25.00,19,RO123,1",
                "3,2024-03-04 09:15:00,1,D,DISCOUNT,BUC,1.000,0.00,10.00,-5.00,19,RO123,1",
                "3,2024-03-04 09:20:00,2,111,PÂINE,BUC,0.333,3.00,3.00,1.00,9,,1",
+               "3,2024-03-04 09:20:00,2,111,PÂINE,BUC,0.500,3.00,1.15,0.58,9,,1",
                "3,2024-03-04 10:00:00,3,,LAPTE,L,2.000,25.00,25.00,50.00,19,,1",
                "3,2024-03-04 10:00:00,3,D,DISCOUNT,BUC,1.000,0.00,-5.00,-5.00,19,,1",
-               ",,,,,,,,Total,91.00"}));
+               ",,,,,,,,Total,91.58"}));
 }
 
 TEST_F(ReportTest, SalesReportOfAPeriodWithoutReceiptsHoldsTheHeaderAndAZeroTotal) {

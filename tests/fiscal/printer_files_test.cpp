@@ -379,13 +379,51 @@ TEST_F(DeliveryTest, UnsetServerDirIsNotADelivery) {
     EXPECT_EQ(bytes("netrimise/" + name), driver);
 }
 
-TEST_F(DeliveryTest, CopiesForFoldersThatDoNotExistAreDropped) {
+// The note printers' copies are tickets for the kitchen or the bar: a folder the shop does not
+// have drops its copy. The Datecs-style copy prints the receipt where DATECS is set: it waits
+// for its folder as the driver's file does.
+TEST_F(DeliveryTest, NoteCopiesForMissingFoldersAreDroppedTheDatecsCopyWaits) {
     fs::remove(folder / "Note");
-    settings.datecs = settings.baseFolder + "NuExista/";
+    settings.datecs = settings.baseFolder + "Datecs/";
     spool();
     DeliveryResult result = deliverReceiptFiles(name, settings);
+    EXPECT_FALSE(result.delivered);
+    EXPECT_TRUE(result.movedNow);  // the driver's file went
+    EXPECT_NE(result.problem.find("Datecs/ nu exista"), std::string::npos) << result.problem;
+    EXPECT_EQ(result.notes.size(), 1u);
+    EXPECT_EQ(bytes("Bonuri/" + name), driver);
+
+    makeFolder("Datecs");
+    result = deliverReceiptFiles(name, settings);
     EXPECT_TRUE(result.delivered);
-    EXPECT_EQ(result.notes.size(), 2u);
+    EXPECT_EQ(bytes("Datecs/" + name + ".inp"), datecs);
+    EXPECT_TRUE(spoolEmpty());
+}
+
+// A note text that cannot go waits without holding up the receipt, and its extra copies are
+// made once: the note printer that took one does not get it again.
+TEST_F(DeliveryTest, AWaitingNoteTextIsCopiedOnceAndNeverAnnouncedAsASending) {
+    writeFileBytes(folder / "Note" / name, "a ticket of before");
+    makeFolder("Note2");
+    settings.noteDir2 = (folder / "Note2").string();
+    spool();
+
+    DeliveryResult first = deliverReceiptFiles(name, settings);
+    EXPECT_TRUE(first.delivered);
+    EXPECT_TRUE(first.movedNow);
+    EXPECT_TRUE(first.waiting);
+    EXPECT_EQ(bytes("Note2/" + name), text);
+
+    fs::remove(folder / "Note2" / name);  // the bar's printer took its ticket
+    DeliveryResult again = deliverReceiptFiles(name, settings);
+    EXPECT_TRUE(again.delivered);
+    EXPECT_FALSE(again.movedNow);
+    EXPECT_FALSE(exists("Note2/" + name));
+    EXPECT_EQ(bytes("Note/" + name), "a ticket of before");
+
+    fs::remove(folder / "Note" / name);
+    EXPECT_FALSE(deliverReceiptFiles(name, settings).waiting);
+    EXPECT_EQ(bytes("Note/" + name), text);
     EXPECT_TRUE(spoolEmpty());
 }
 

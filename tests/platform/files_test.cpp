@@ -198,14 +198,14 @@ TEST_F(FilesTest, ResumePlacementFinishesAnInterruptedMoveOnce) {
          Placement::Placed,
          {},
          {}},
-        {"no move was under way", false, true, false, Placement::Failed, {}, {"a.txt.tmp"}},
+        {"no move was under way", false, true, false, Placement::Failed, {}, {".a.txt.tmp"}},
         {"a file of that name waits",
          true,
          true,
          true,
          Placement::TargetExists,
          {"a.txt.livrare"},
-         {"a.txt", "a.txt.tmp"}},
+         {".a.txt.tmp", "a.txt"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -216,7 +216,7 @@ TEST_F(FilesTest, ResumePlacementFinishesAnInterruptedMoveOnce) {
         if (c.marker)
             writeFileBytes(folder / "spool" / (std::string("a.txt") + kPlacingSuffix), "receipt a");
         if (c.copy)
-            writeFileBytes(folder / "Bonuri" / "a.txt.tmp", "receipt a");
+            writeFileBytes(folder / "Bonuri" / ".a.txt.tmp", "receipt a");
         if (c.waiting)
             writeFileBytes(folder / "Bonuri" / "a.txt", "receipt of before");
         EXPECT_EQ(resumePlacement("spool/a.txt", "Bonuri/a.txt"), c.result);

@@ -66,6 +66,7 @@ TEST(Money, TypedAmounts) {
     EXPECT_EQ(typedAmount("1.000", "99999999999999999999"), std::nullopt);
     EXPECT_EQ(typedAmount("2", "9999999.99"), std::nullopt);
     EXPECT_EQ(typedAmount("1.000", "ABC"), std::nullopt);
+    EXPECT_EQ(typedAmount("1.000", "18446744073710"), std::nullopt);  // would wrap around
 }
 
 }  // namespace

@@ -80,7 +80,10 @@ TEST(RecomputeTotals, LoneDiscountAndEmptyGrid) {
     EXPECT_EQ(empty.selected(), -1);
 }
 
-TEST(RecomputeTotals, LastDiscountRowCountsAndNamesAreReadLoosely) {
+// The discount line is the discount article's (id -1) whatever its name; when several exist
+// the last one counts and the others go, so the file and the rows apply the same discount. An
+// article whose name begins with "Discount" is sold as an article.
+TEST(RecomputeTotals, TheLastDiscountLineCountsAndNamesDoNotMakeDiscounts) {
     ReceiptGrid grid;
     grid.append(line("A", 1, 50));
     grid.append(discount(10));
@@ -88,8 +91,12 @@ TEST(RecomputeTotals, LastDiscountRowCountsAndNamesAreReadLoosely) {
     second[kNameCell] = "  discount special";
     grid.append(second);
     grid.append(line("B", 1, 50));
-    EXPECT_EQ(recomputeReceiptTotals(grid), "  80.00");
+    grid.append(line("Discount card", 1, 5, "7"));
+    EXPECT_EQ(recomputeReceiptTotals(grid), "  84.00");
+    ASSERT_EQ(grid.size(), 4);
     EXPECT_EQ(grid.cell(3, kNameCell), "  discount special");
+    EXPECT_EQ(grid.cell(2, kNameCell), "Discount card");
+    EXPECT_EQ(receiptTotal(grid), 8400);
 }
 
 TEST(RecomputeTotals, CellsThatAreNotNumbersReadAsZero) {

@@ -57,6 +57,24 @@ TEST(DamagedDatabase, AFileOfRandomBytesStopsTheStartWithAMessage) {
     EXPECT_FALSE(fs::exists(folder / kMarker));
 }
 
+// A database that another program holds is not damaged: the cashier is told to close that
+// program, never to replace the file.
+TEST(DamagedDatabase, ADatabaseHeldByAnotherProgramIsNotCalledDamaged) {
+    testing::TempFolder folder;
+    ASSERT_EQ(runScenario(folder.path(), kStartAndClose).exitStatus, 0);
+    auto other = store::Database::open((folder / "baza.db").string());
+    ASSERT_TRUE(other->exec("BEGIN EXCLUSIVE"));
+
+    auto run = runScenario(folder.path(), "click OK\n");
+    EXPECT_EQ(run.exitStatus, 1) << run.output;
+    EXPECT_TRUE(run.transcriptHas("message Eroare | Baza de date " + folder.path().string() +
+                                  "/baza.db este folosita de alt program.\\r\\n\\r\\nInchideti "
+                                  "programul care o foloseste si incercati din nou.\\r\\n"
+                                  "Programul se inchide. | 0"))
+        << run.output;
+    other->exec("ROLLBACK");
+}
+
 TEST(DamagedDatabase, ACleanRunLeavesNoMarkerAndAnEmptyLog) {
     testing::TempFolder folder;
     auto run = runScenario(folder.path(), kStartAndClose);

@@ -244,9 +244,15 @@ TEST_F(PaymentScenario, AReceiptThatCannotReachThePrinterWaitsAndGoesLater) {
                  ") este salvat, dar NU a ajuns la casa de marcat:\\r\\nfolderul "));
     const std::string driver = readFileBytes(folder / "netrimise" / name);
 
-    // Still missing at the next start: the cashier is told again before selling.
-    run = sell("expect-title Eroare\nclick OK\n");
+    // Still missing at the next start: the cashier is told again before selling, and no Z
+    // report closes the day while the receipt has not been printed.
+    run = sell(
+        "expect-title Eroare\nclick OK\n"
+        "click Rapoarte\nclick Raport Z\nexpect-title Eroare\nclick OK\nclose\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_TRUE(transcriptHasPrefix(run, "message Eroare | Raportul Z nu a fost trimis."));
+    EXPECT_EQ(db->scalarInteger("select count(*) from eod where data is null"), 1);
+    EXPECT_FALSE(fs::exists(folder / "Bonuri"));
 
     fs::create_directories(folder / "Bonuri");
     run = sell("");

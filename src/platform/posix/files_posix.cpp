@@ -115,12 +115,35 @@ std::string parentOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The copy's name while it is written in another program's folder: hidden, and without the
+// file's own ending, so a program that takes every file there does not take it half-written.
+std::string copyNameFor(const std::string& target) {
+    const size_t slash = target.find_last_of('/');
+    const size_t start = slash == std::string::npos ? 0 : slash + 1;
+    return target.substr(0, start) + "." + target.substr(start) + ".tmp";
+}
+
+// Renames without replacing a file of the target's name; false with errno set otherwise. A
+// file system without the no-replace rename (some network shares) gets a check first: this
+// program is the only one that puts files of these names there.
+bool renameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    if (::access(to.c_str(), F_OK) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
 // The last step of a move across file systems: the synced copy takes its final name and the
 // marker that stands for the source goes.
 Placement finishCrossDeviceMove(const std::string& marker, const std::string& copy,
                                 const std::string& target) {
     if (::access(copy.c_str(), F_OK) == 0) {
-        if (::renameat2(AT_FDCWD, copy.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0)
+        if (!renameNoReplace(copy, target))
             return errno == EEXIST ? Placement::TargetExists : Placement::Failed;
         syncFolder(parentOf(target));
     }
@@ -133,7 +156,7 @@ Placement finishCrossDeviceMove(const std::string& marker, const std::string& co
 Placement moveAcrossDevices(const std::string& src, const std::string& dst) {
     if (::access(dst.c_str(), F_OK) == 0)
         return Placement::TargetExists;
-    const std::string copy = dst + ".tmp";
+    const std::string copy = copyNameFor(dst);
     auto bytes = readWholeFile(src);
     if (!bytes || !writeSynced(copy, *bytes)) {
         ::unlink(copy.c_str());
@@ -194,7 +217,7 @@ Placement placeFile(const std::string& from, const std::string& to) {
     const std::string dst = toPlatformPath(to);
     if (!isDirectory(parentOf(dst)))
         return Placement::FolderMissing;
-    if (::renameat2(AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0) {
+    if (renameNoReplace(src, dst)) {
         syncFolder(parentOf(dst));
         syncFolder(parentOf(src));
         return Placement::Placed;
@@ -204,17 +227,6 @@ Placement placeFile(const std::string& from, const std::string& to) {
             return Placement::TargetExists;
         case EXDEV:
             return moveAcrossDevices(src, dst);
-        case EINVAL:
-        case ENOSYS:
-            // A file system without the no-replace rename (some network shares): this program
-            // is the only one that puts files of these names there.
-            if (::access(dst.c_str(), F_OK) == 0)
-                return Placement::TargetExists;
-            if (std::rename(src.c_str(), dst.c_str()) == 0) {
-                syncFolder(parentOf(dst));
-                return Placement::Placed;
-            }
-            return errno == EXDEV ? moveAcrossDevices(src, dst) : Placement::Failed;
         default:
             return Placement::Failed;
     }
@@ -225,7 +237,7 @@ Placement resumePlacement(const std::string& from, const std::string& to) {
     const std::string dst = toPlatformPath(to);
     if (::access((src + kPlacingSuffix).c_str(), F_OK) != 0)
         return Placement::Failed;
-    return finishCrossDeviceMove(src + kPlacingSuffix, dst + ".tmp", dst);
+    return finishCrossDeviceMove(src + kPlacingSuffix, copyNameFor(dst), dst);
 }
 
 Placement placeCopy(const std::string& from, const std::string& to) {
@@ -235,13 +247,12 @@ Placement placeCopy(const std::string& from, const std::string& to) {
     if (::access(dst.c_str(), F_OK) == 0)
         return Placement::TargetExists;
     auto bytes = readWholeFile(from);
-    const std::string copy = dst + ".tmp";
+    const std::string copy = copyNameFor(dst);
     if (!bytes || !writeSynced(copy, *bytes)) {
         ::unlink(copy.c_str());
         return Placement::Failed;
     }
-    if (::renameat2(AT_FDCWD, copy.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) != 0 &&
-        (errno == EEXIST || std::rename(copy.c_str(), dst.c_str()) != 0)) {
+    if (!renameNoReplace(copy, dst)) {
         const bool exists = errno == EEXIST;
         ::unlink(copy.c_str());
         return exists ? Placement::TargetExists : Placement::Failed;
