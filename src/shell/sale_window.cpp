@@ -67,19 +67,8 @@ void SaleWindow::open() {
     backdrop_->forwardEventsTo(form_.get());
     f.addLinkedForm(backdrop_.get());
 
-    // 1. Focus to the entry field; the quantity field shows "1".
-    f.setFocus(kEntry);
-    f.setText(kQuantity, "1");
-    // 2. The card button disabled, "Discount" hidden until step 9.
-    f.setEnabled(kPay2, false);
-    f.setVisible(kDiscount, false);
-    // 3. Total and paid field, "Rapoarte", the ENTER button one letter per line.
-    f.place(kTotal, 450, 452, 100, 35);
-    f.place(kPaid, 450, 452, 100, 35);
-    f.place(kReports, 550, 452, 120, 42);
-    f.place(kEnter, 730, 200, 50, 100);
-    f.setText(kEnter, "E\r\nN\r\nT\r\nE\r\nR");
-    // 4. Keyboard shortcuts; the field at (0, 447) hidden.
+    // The keys the window takes before its fields: digits, the decimal point and Enter go to
+    // the entry field in the order typed; keypad "+" and Space are the window's own.
     for (int d = 0; d <= 9; ++d) {
         f.addShortcut(ui::digitKey(d), kShortcutDigit0 + d);
         f.addShortcut(ui::keypadKey(d), kShortcutDigit0 + d);
@@ -90,38 +79,20 @@ void SaleWindow::open() {
     f.addShortcut(ui::Key::Period, kShortcutDecimal);
     f.addShortcut(ui::Key::KeypadAdd, kShortcutKeypadAdd);
     f.addShortcut(ui::Key::Space, kShortcutSpace);
-    f.setVisible(kHiddenField, false);
-    // 5. The receipt grid's visible columns; the others are hidden.
+    // The receipt grid shows four columns; the others hold what payment and storage read.
     f.setColumns(kGrid, {"Articol", "Um", "Cant", "Pret", "ID", "codbar", "CotaTVA", "grupa"},
                  {245, 60, 110, 110, 0, 0, 0, 0});
-    // 6. Fonts.
     f.setFont(kEnter, {"Lucida Console", ui.scaledY(9), true});
-    // 7. Payment buttons; "Rapoarte" back to x 2; the "X" button.
+    // What the settings decide: the payment modes' buttons, the logo, the ticker's lines.
     buildPaymentButtons();
-    f.place(kReports, 2, 452, 120, 42);
-    f.addGadget({kX, ui::GadgetKind::Button, "X", 730, 300, 50, 90, 0, ""});
     for (int mode : {3, 4})
         if (f.has(payGadget(mode)))
             f.setEnabled(payGadget(mode), false);
-    // 8. Paid field hidden, the total field's place, the logo.
-    f.setVisible(kPaid, false);
-    f.place(kTotal, 450, 451, 100, 43);
     if (!platform::missingOrEmpty("logo.bmp")) {
         f.addGadget({kLogo, ui::GadgetKind::Image, "", 256, 454, 142, 36, 0, "logo"});
         f.loadImage(kLogo, "logo.bmp", 142, 36);
     }
-    // 9. Status bar and ticker; the clear button; "QTY"; "Discount" in the place of "TEXT".
     buildStatusBar();
-    f.setText(kPlus, "c");
-    f.setVisible(kPlus, false);
-    f.setVisible(kMinus, false);
-    f.setText(kQtyButton, "QTY");
-    f.place(kQtyButton, 300, 0, 150, 40);
-    f.place(kDiscount, 620, 100, 90, 40);
-    f.setVisible(kDiscount, true);
-    f.setText(kQuantity, "1.000");
-    // 10. Colours come with the theme; "TEXT" to its place.
-    f.place(kText, 122, 452, 120, 42);
     f.loadImage(kUp, kArrowUp, 0, 0);
     f.loadImage(kDown, kArrowDown, 0, 0);
     f.setFocus(kEntry);

@@ -9,7 +9,7 @@ namespace vandrix::shell::interfata {
 // Gadget numbers of the sale window.
 enum Gadget {
     kEntry = 1,
-    kQtyButton,  // the form's button at (350, 0) that becomes "QTY"
+    kQtyButton,  // "QTY": the scale's weight into the quantity field
     kQuantity,
     kUp,
     kGrid,
@@ -39,14 +39,14 @@ enum Gadget {
     kKey9,
     kPoint,
     kEnter,
-    kX,
+    kX,  // "X": the entry as the quantity
     kPay1,
     kPay2,
     kPay3,
     kPay4,         // payment modes 1 to 4
     kPlus,         // hidden, caption "c": clears the current field
     kMinus,        // hidden
-    kHiddenField,  // the hidden text field at (0, 447)
+    kHiddenField,  // a hidden text field
 };
 
 inline int keyGadget(int digit) {
@@ -65,7 +65,7 @@ enum Shortcut {
     kShortcutDigit0 = 96,  // 96 to 105: digits 0 to 9
 };
 
-// The form as defined, before the build steps of the sale window move and replace gadgets.
+// The sale window as it stands (before the settings add their payment buttons and logo).
 ui::FormSpec layout();
 
 // Gadgets of the backdrop window: its left and right image panels.

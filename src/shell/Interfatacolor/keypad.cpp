@@ -1,7 +1,9 @@
-// The shared keypad layout.
+// The shared keypad: its layout and what its keys do to a field.
 #include "shell/Interfatacolor/keypad.h"
 
 #include <string>
+
+#include "ui/form.h"
 
 namespace vandrix::shell {
 
@@ -18,6 +20,24 @@ void addKeypad(std::vector<ui::GadgetSpec>& gadgets, int key0, int point, int x,
         {key0, ui::GadgetKind::Button, "0", x, y + 3 * h, 2 * w, lastRowHeight, 0, ""});
     gadgets.push_back(
         {point, ui::GadgetKind::Button, ".", x + 2 * w, y + 3 * h, w, lastRowHeight, 0, ""});
+}
+
+void typeKey(ui::Form& form, int field, char key, PointRule points) {
+    const std::string text = form.text(field);
+    if (key != '.' || points == PointRule::Always || text.find('.') == std::string::npos)
+        form.setText(field, text + key);
+    form.setFocus(field);
+    form.setCaretToEnd(field);
+}
+
+bool quantityComplete(const std::string& text) {
+    const size_t point = text.find('.');
+    return point != std::string::npos && text.size() - point - 1 == 3;
+}
+
+void leaveCompleteQuantity(ui::Form& form, int quantityField, int nextField) {
+    if (form.focusedGadget() == quantityField && quantityComplete(form.text(quantityField)))
+        form.setFocus(nextField);
 }
 
 }  // namespace vandrix::shell
