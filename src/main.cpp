@@ -20,9 +20,8 @@ int main(int argc, char** argv) {
     };
     subsystems.saleOperations = [](shell::Application& app, ui::Form& form) {
         auto desk = std::make_unique<sale::SaleDesk>(app, form);
-        desk->takePayment = [&app, &form, d = desk.get()](int mode) {
-            fiscal::takePayment(app, form, d->grid(), mode);
-            d->showGrid();
+        desk->takePayment = [&app, &form, d = desk.get()](int mode, sale::EntryFields& fields) {
+            fiscal::takePayment(app, form, d->grid(), fields, mode);
         };
         desk->openReports = [&app, &form] { backoffice::openReportsWindow(app, form); };
         desk->retryDeliveries = [&app] { fiscal::deliverPendingReceipts(app, false); };

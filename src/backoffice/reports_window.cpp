@@ -2,6 +2,7 @@
 #include "backoffice/reports_window.h"
 
 #include "backoffice/csv_reports.h"
+#include "fiscal/cash_window.h"
 #include "fiscal/daily_reports.h"
 #include "shell/Interfatacolor/interfatarapoarte.h"
 #include "shell/application.h"
@@ -9,6 +10,7 @@
 #include "shell/settings.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
+#include "ui/window_loop.h"
 
 namespace vandrix::backoffice {
 
@@ -56,6 +58,36 @@ void priceDifferenceReports(shell::Application& app) {
     app.ui.shellOpen(kReportsFolder);
 }
 
+void handle(shell::Application& app, ui::Form& form, int gadget) {
+    switch (gadget) {
+        case kCashIn:
+            fiscal::runCashMovement(app, fiscal::kCashIn, &form);
+            break;
+        case kCashOut:
+            fiscal::runCashMovement(app, fiscal::kCashOut, &form);
+            break;
+        case kReportZ:
+            fiscal::runDailyReport(app, fiscal::kReportZ);
+            fiscal::fillPeriodList(app, form, kPeriods);
+            break;
+        case kReportX:
+            fiscal::runDailyReport(app, fiscal::kReportX);
+            fiscal::fillPeriodList(app, form, kPeriods);
+            break;
+        case kSales:
+            salesReport(app, form);
+            break;
+        case kStock:
+            stockReport(app);
+            break;
+        case kPriceChanges:
+            priceDifferenceReports(app);
+            break;
+        default:
+            break;  // the labels and invoice windows are not built yet
+    }
+}
+
 }  // namespace
 
 void openReportsWindow(shell::Application& app, ui::Form& saleWindow) {
@@ -70,43 +102,15 @@ void openReportsWindow(shell::Application& app, ui::Form& saleWindow) {
         fiscal::fillPeriodList(app, form, kPeriods);
         if (app.settings.fiscal == 0)
             form.setEnabled(kReportZ, false);
-        auto afterEvent = [&] { form.setEnabled(kSales, form.selectedRow(kPeriods) >= 0); };
-        afterEvent();
-        while (true) {
-            auto event = form.wait(kNoTimeout);
-            if (!event)
-                continue;
-            if (event->type == ui::EventType::Close)
-                break;
-            switch (event->gadget) {
-                case kCashIn:
-                    fiscal::runCashMovement(app, fiscal::kCashIn, &form);
-                    break;
-                case kCashOut:
-                    fiscal::runCashMovement(app, fiscal::kCashOut, &form);
-                    break;
-                case kReportZ:
-                    fiscal::runDailyReport(app, fiscal::kReportZ);
-                    fiscal::fillPeriodList(app, form, kPeriods);
-                    break;
-                case kReportX:
-                    fiscal::runDailyReport(app, fiscal::kReportX);
-                    fiscal::fillPeriodList(app, form, kPeriods);
-                    break;
-                case kSales:
-                    salesReport(app, form);
-                    break;
-                case kStock:
-                    stockReport(app);
-                    break;
-                case kPriceChanges:
-                    priceDifferenceReports(app);
-                    break;
-                default:
-                    break;  // the labels and invoice windows come with their own parts
-            }
-            afterEvent();
-        }
+        ui::runWindowLoop(
+            form, kNoTimeout,
+            [&](const ui::Event& event) {
+                if (event.type == ui::EventType::Close)
+                    return ui::Next::Leave;
+                handle(app, form, event.gadget);
+                return ui::Next::Stay;
+            },
+            [&] { form.setEnabled(kSales, form.selectedRow(kPeriods) >= 0); });
     }
     saleWindow.showWindow();
     saleWindow.activate();

@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "fiscal/driver_stamp.h"
 #include "fiscal/pending_receipts.h"
 #include "fiscal/period_totals.h"
 #include "fiscal/printer_files.h"
@@ -11,7 +10,6 @@
 #include "fiscal/receipt_spool.h"
 #include "platform/clock.h"
 #include "platform/text_file.h"
-#include "shell/Interfatacolor/interfatasume.h"
 #include "shell/application.h"
 #include "shell/database_health.h"
 #include "shell/dialogs.h"
@@ -24,15 +22,15 @@ namespace vandrix::fiscal {
 
 using shell::money;
 
-namespace {
-
-constexpr int kLoopTimeoutMs = 250;
+namespace {}  // namespace
 
 void requestNotDelivered(shell::Application& app, const std::string& what) {
     app.log.error(what + " nu a ajuns in dosarul casei de marcat");
     app.dialogs.message("Cererea nu a ajuns la casa de marcat!\r\n\r\n", "Eroare",
                         shell::kButtonsOk + shell::kIconError);
 }
+
+namespace {
 
 // Closes the open period with its total and opens the next one, all or nothing.
 bool closePeriod(shell::Application& app, shell::Cents total, std::time_t now) {
@@ -55,7 +53,7 @@ bool closePeriod(shell::Application& app, shell::Cents total, std::time_t now) {
 
 }  // namespace
 
-void runDailyReport(shell::Application& app, int kind) {
+void runDailyReport(shell::Application& app, ReportKind kind) {
     // The day is closed only on a sound database: a Z on damaged records would be final.
     if (kind == kReportZ && !shell::databaseUsable(app, true, "Raportul Z nu a fost trimis."))
         return;
@@ -101,56 +99,6 @@ void runDailyReport(shell::Application& app, int kind) {
             "Rog Confirmati Raportul X pe casa de marcat\r\n" + shell::formatCents(total) + "\r\n",
             "BonRaport X", shell::kButtonsYesNo);
     }
-}
-
-void runCashMovement(shell::Application& app, int direction, ui::Form* parent) {
-    namespace layout = shell::interfatasume;
-    ui::Form form(app.ui, layout::layout(direction == kCashIn ? "Sume Introduse" : "Sume Scoase"),
-                  parent);
-    form.setText(layout::kEnter, "E\r\nN\r\nT\r\nE\r\nR");
-    form.addShortcut(ui::Key::Enter, 1);
-    form.setFocus(layout::kAmount);
-    // The file is named after the moment the window opened.
-    const std::time_t opened = app.ui.clock().now();
-    while (true) {
-        auto event = form.wait(kLoopTimeoutMs);
-        if (!event)
-            continue;
-        if (event->type == ui::EventType::Close)
-            return;
-        const int g = event->gadget;
-        if (event->type == ui::EventType::Shortcut || g == layout::kEnter) {
-            // The amount goes into the driver's record as typed: it must be one the fiscal
-            // printer takes, or nothing is sent.
-            const std::string typed = form.text(layout::kAmount);
-            const auto cents = shell::parseScaled(typed, 2);
-            const auto exact = shell::parseScaled(typed, 6);  // no third decimal is dropped
-            if (cents && exact && *exact == *cents * 10000 && *cents > 0 &&
-                *cents <= shell::kMaxAmount)
-                break;
-            app.dialogs.message("Suma nepermisa\r\n\r\nScrieti o suma intre 0.01 si " +
-                                    shell::formatCents(shell::kMaxAmount) + ".\r\n\r\n",
-                                "Eroare", shell::kButtonsOk);
-            form.setFocus(layout::kAmount);
-            continue;
-        }
-        std::string amount = form.text(layout::kAmount);
-        if (g >= layout::kKey0 && g <= layout::kKey0 + 9)
-            form.setText(layout::kAmount, amount + static_cast<char>('0' + g - layout::kKey0));
-        else if (g == layout::kPoint && amount.find('.') == std::string::npos)
-            form.setText(layout::kAmount, amount + ".");
-        form.setFocus(layout::kAmount);
-        form.setCaretToEnd(layout::kAmount);
-    }
-    // A file of the same second that the driver has not taken yet is not overwritten: this one
-    // takes the next free second.
-    std::string amount = shell::trim(form.text(layout::kAmount));
-    const std::string stamp = freeDriverStamp(opened, [&](const std::string& s) {
-        return cashMovementFile(direction, amount, s, app.settings).target;
-    });
-    if (writeCashMovement(direction, amount, stamp, app.settings).empty())
-        requestNotDelivered(
-            app, direction == kCashIn ? "Fisierul de sume introduse" : "Fisierul de sume scoase");
 }
 
 void fillPeriodList(shell::Application& app, ui::Form& form, int list) {

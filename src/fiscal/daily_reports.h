@@ -1,6 +1,7 @@
-// The day's end: the X and Z reports, cash put into and taken out of the drawer, and the list of
-// end-of-day periods.
+// The day's end: the X and Z reports and the list of end-of-day periods.
 #pragma once
+
+#include <string>
 
 namespace vandrix::shell {
 struct Application;
@@ -12,14 +13,14 @@ class Form;
 namespace vandrix::fiscal {
 
 enum ReportKind { kReportX = 0, kReportZ = 1 };
-enum CashDirection { kCashOut = 0, kCashIn = 1 };
 
 // Asks the fiscal printer for the report; a confirmed Z closes the open period with its total
 // and date and opens the next one.
-void runDailyReport(shell::Application& app, int kind);
+void runDailyReport(shell::Application& app, ReportKind kind);
 
-// The cash window: the amount typed is sent to the fiscal printer when ENTER is pressed.
-void runCashMovement(shell::Application& app, int direction, ui::Form* parent);
+// Tells the cashier that a request for the fiscal printer did not reach its folder, and logs
+// which one.
+void requestNotDelivered(shell::Application& app, const std::string& what);
 
 // Fills the reports window's list with the periods: id, total and closing date; the last one
 // is selected.

@@ -3,17 +3,14 @@
 
 #include "fiscal/finish_receipt.h"
 #include "fiscal/printer_files.h"
-#include "shell/Interfatacolor/interfata.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
 #include "shell/money.h"
 #include "shell/number_text.h"
 #include "shell/settings.h"
-#include "ui/form.h"
 
 namespace vandrix::fiscal {
 
-using namespace shell::interfata;
 using shell::rightAlign;
 
 namespace {
@@ -23,60 +20,73 @@ void showPaying(shell::Application& app, int mode, shell::Cents amount) {
                     rightAlign(shell::formatCents(amount), 20));
 }
 
-void clearEntry(ui::Form& f) {
-    f.setText(kQuantity, "1.000");
-    f.setText(kEntry, "");
+void clearEntry(sale::EntryFields& fields) {
+    fields.quantity = "1.000";
+    fields.entry.clear();
 }
 
 }  // namespace
 
-bool takePayment(shell::Application& app, ui::Form& f, sale::ReceiptGrid& grid, int mode) {
+PaymentDecision decidePayment(const sale::EntryFields& fields, int mode, bool receiptEmpty) {
+    using Step = PaymentDecision::Step;
+    PaymentDecision decision;
     // Nothing to pay on an empty receipt (the quick-cash key can be pressed at any time).
-    if (grid.empty())
-        return false;
-    // 1.-2. The amount typed (quantity x entry, to the cent), or the whole amount still to pay.
-    const auto typed = shell::typedAmount(f.text(kQuantity), f.text(kEntry));
+    if (receiptEmpty)
+        return decision;
+    const auto typed = shell::typedAmount(fields.quantity, fields.entry);
     if (!typed || *typed < 0) {
-        clearEntry(f);
-        app.dialogs.message("Suma nepermisa\r\n\r\nSuma introdusa nu este un numar sau depaseste " +
-                                shell::formatCents(shell::kMaxAmount) + ".\r\n\r\n",
-                            "Eroare", shell::kButtonsOk);
-        return false;
+        decision.step = Step::Refused;
+        decision.message = "Suma nepermisa\r\n\r\nSuma introdusa nu este un numar sau depaseste " +
+                           shell::formatCents(shell::kMaxAmount) + ".\r\n\r\n";
+        return decision;
     }
-    shell::Cents amount = *typed;
-    const shell::Cents total = shell::scaledOr0(f.text(kTotal), 2);
-    const shell::Cents paid = shell::scaledOr0(f.text(kPaid), 2);
-    if (amount == 0)
-        amount = total;
-    // 3. A part of it: the rest in the split-payment window.
-    if (amount < total) {
-        f.setText(kTotal, sale::amountField(total - amount));
-        f.setText(kPaid, sale::amountField(paid + amount));
-        showPaying(app, mode, amount);
-        return openSplitPaymentWindow(app, f, grid, mode);
+    const shell::Cents total = shell::scaledOr0(fields.total, 2);
+    const shell::Cents paid = shell::scaledOr0(fields.paid, 2);
+    decision.amount = *typed == 0 ? total : *typed;
+    if (decision.amount > total && mode != 1) {
+        decision.step = Step::Refused;
+        decision.message = "Suma nepermisa";
+        return decision;
     }
-    // 4. Only cash may be more than the total: the difference is change.
-    if (amount > total && mode != 1) {
-        clearEntry(f);
-        app.dialogs.message("Suma nepermisa", "Eroare", shell::kButtonsOk);
-        return false;
+    decision.step = decision.amount < total ? Step::Split : Step::Finish;
+    decision.total = sale::amountField(total - decision.amount);
+    decision.paid = sale::amountField(paid + decision.amount);
+    return decision;
+}
+
+bool takePayment(shell::Application& app, ui::Form& saleWindow, sale::ReceiptGrid& grid,
+                 sale::EntryFields& fields, int mode) {
+    using Step = PaymentDecision::Step;
+    const PaymentDecision decision = decidePayment(fields, mode, grid.empty());
+    switch (decision.step) {
+        case Step::Nothing:
+            return false;
+        case Step::Refused:
+            clearEntry(fields);
+            app.dialogs.message(decision.message, "Eroare", shell::kButtonsOk);
+            return false;
+        case Step::Split:
+            fields.total = decision.total;
+            fields.paid = decision.paid;
+            showPaying(app, mode, decision.amount);
+            return openSplitPaymentWindow(app, saleWindow, grid, fields, mode);
+        case Step::Finish:
+            break;
     }
-    // 5.-6. Paid.
-    f.setText(kTotal, sale::amountField(total - amount));
-    f.setText(kPaid, sale::amountField(paid + amount));
-    clearEntry(f);
-    // 7. Finished: stored, handed to the driver, and the screen cleared for the next customer.
-    showPaying(app, mode, amount);
-    if (!finishReceipt(app, grid, {mode, f.text(kPaid), {}})) {
+    fields.total = decision.total;
+    fields.paid = decision.paid;
+    clearEntry(fields);
+    // Stored, handed to the driver, and the screen cleared for the next customer.
+    showPaying(app, mode, decision.amount);
+    if (!finishReceipt(app, grid, {mode, fields.paid, {}})) {
         // Nothing was stored or sent: the receipt stays on the screen, unpaid, to be paid again.
-        f.setText(kTotal, sale::recomputeReceiptTotals(grid));
-        f.setText(kPaid, "");
+        fields.total = sale::recomputeReceiptTotals(grid);
+        fields.paid.clear();
         return false;
     }
     grid.clear();
-    f.setText(kTotal, sale::amountField(0));
-    f.setText(kPaid, sale::amountField(0));
-    clearEntry(f);
+    fields.total = sale::amountField(0);
+    fields.paid = sale::amountField(0);
     return true;
 }
 

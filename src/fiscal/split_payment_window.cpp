@@ -3,7 +3,7 @@
 #include "fiscal/finish_receipt.h"
 #include "fiscal/payment.h"
 #include "fiscal/split_payment.h"
-#include "shell/Interfatacolor/interfata.h"
+#include "shell/Interfatacolor/interfataincasare.h"
 #include "shell/Interfatacolor/keypad.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
@@ -14,92 +14,41 @@
 #include "shell/theme.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
+#include "ui/window_loop.h"
 
 namespace vandrix::fiscal {
 
-namespace sw = shell::interfata;
 using shell::numberOf;
 using shell::rightAlign;
 
 namespace {
 
-enum Gadget {
-    kPayments = 1,
-    kAmountLabel,
-    kAmount,
-    kQuantityLabel,
-    kQuantity,
-    kRemainingLabel,
-    kRemaining,
-    kPaidLabel,
-    kPaid,
-    kKey0,
-    kPoint = kKey0 + 10,
-    kX,
-    kPay1,
-    kPay2,
-    kPay3,
-    kPay4,
-    kCancel,
-};
+using namespace shell::interfataincasare;
 
 constexpr int kLoopTimeoutMs = 250;
 
-struct ModePlace {
-    int x, y, w, h;
-};
-const ModePlace kModePlaces[5] = {
-    {}, {665, 250, 115, 80}, {550, 250, 115, 80}, {550, 330, 115, 80}, {665, 330, 115, 80}};
-
-ui::FormSpec layout() {
-    using ui::GadgetKind;
-    ui::FormSpec table;
-    table.name = "Incasare";
-    table.title = "Incasare";
-    table.width = 780;
-    table.height = 520;
-    table.alwaysOnTop = true;
-    table.gadgets = {
-        {kPayments, GadgetKind::ListView, "Valoare|ModPlata|Tip|", 0, 0, 550, 320,
-         ui::kFullRowSelect | ui::kGridLines, "payments"},
-        {kRemainingLabel, GadgetKind::Label, "Rest", 0, 330, 130, 40, 0, ""},
-        {kRemaining, GadgetKind::TextField, "", 130, 325, 140, 40,
-         ui::kReadOnly | ui::kRightAligned, "remaining"},
-        {kPaidLabel, GadgetKind::Label, "Achitat", 280, 330, 120, 40, 0, ""},
-        {kPaid, GadgetKind::TextField, "", 410, 325, 140, 40, ui::kReadOnly | ui::kRightAligned,
-         "paid"},
-        {kAmountLabel, GadgetKind::Label, "Suma", 0, 385, 130, 40, 0, ""},
-        {kAmount, GadgetKind::TextField, "", 130, 380, 240, 45, ui::kRightAligned, "amount"},
-        {kQuantityLabel, GadgetKind::Label, "QTY", 380, 385, 60, 40, 0, ""},
-        {kQuantity, GadgetKind::TextField, "1", 440, 380, 110, 45, ui::kRightAligned, "qty"},
-        {kX, GadgetKind::Button, "X", 730, 0, 50, 240, 0, ""},
-        {kCancel, GadgetKind::Button, "Anuleaza", 550, 420, 230, 75, 0, ""},
-    };
-    shell::addKeypad(table.gadgets, kKey0, kPoint, 550, 0, 60, 60, 60);
-    return table;
-}
-
 class SplitWindow {
   public:
-    SplitWindow(shell::Application& app, ui::Form& saleWindow, int mode)
-        : app_(app), sale_(saleWindow), form_(app.ui, layout(), &saleWindow), mode_(mode) {
+    SplitWindow(shell::Application& app, ui::Form& saleWindow, sale::EntryFields& fields, int mode)
+        : app_(app), fields_(fields), form_(app.ui, layout(), &saleWindow), mode_(mode) {
         std::vector<int> keys = {kPoint, kX};
         for (int d = 0; d <= 9; ++d)
             keys.push_back(kKey0 + d);
         shell::enterKeypadColours(app_.ui.colours(), app_.palette, form_, keys);
         form_.setColumns(kPayments, {"Valoare", "ModPlata", "Tip", ""}, {150, 200, 100, 0});
         for (int m = 1; m <= 4; ++m) {
-            const ModePlace& p = kModePlaces[m];
+            const ModePlace p = modePlace(m);
             std::string name = app_.settings.paymentModes[m].name;
-            form_.addGadget({kPay1 + m - 1, ui::GadgetKind::ImageButton, name, p.x, p.y, p.w, p.h,
-                             0, "pay" + std::to_string(m)});
-            form_.setImage(kPay1 + m - 1, shell::paymentButtonImage(app_.ui, name, m, p.w, p.h));
+            form_.addGadget({payGadget(m), ui::GadgetKind::ImageButton, name, p.x, p.y, p.width,
+                             p.height, 0, "pay" + std::to_string(m)});
+            form_.setImage(payGadget(m),
+                           shell::paymentButtonImage(app_.ui, name, m, p.width, p.height));
         }
         form_.setEnabled(kPay3, false);
         form_.setEnabled(kPay4, false);
         // The partial payment already made is the first row.
-        payments_.paid = sale_.text(sw::kPaid);
-        payments_.remaining = sale_.text(sw::kTotal);
+        payments_.paid = fields_.paid;
+        payments_.remaining = fields_.total;
         form_.setText(kPaid, payments_.paid);
         form_.setText(kRemaining, payments_.remaining);
         payments_.rows.push_back({sale::amountField(shell::scaledOr0(payments_.paid, 2)),
@@ -110,17 +59,21 @@ class SplitWindow {
 
     // Runs the window; true when the receipt was paid in full.
     bool run() {
-        while (shell::scaledOr0(payments_.remaining, 2) > 0) {
-            auto event = form_.wait(kLoopTimeoutMs);
-            if (!event)
-                continue;
-            if (!handle(*event))
-                return false;
-            afterEvent();
+        bool paid = false;
+        ui::runWindowLoop(
+            form_, kLoopTimeoutMs,
+            [&](const ui::Event& event) {
+                if (!handle(event))
+                    return ui::Next::Leave;
+                paid = shell::scaledOr0(payments_.remaining, 2) <= 0;
+                return paid ? ui::Next::Leave : ui::Next::Stay;
+            },
+            [&] { afterEvent(); });
+        if (paid) {
+            fields_.total = payments_.remaining;
+            fields_.paid = payments_.paid;
         }
-        sale_.setText(sw::kTotal, payments_.remaining);
-        sale_.setText(sw::kPaid, payments_.paid);
-        return true;
+        return paid;
     }
 
     const std::vector<PaymentRow>& rows() const { return payments_.rows; }
@@ -131,15 +84,6 @@ class SplitWindow {
         for (const auto& row : payments_.rows)
             form_.addRow(kPayments, {row.value, row.modeName, std::to_string(row.mode), ""});
         form_.selectRow(kPayments, static_cast<int>(payments_.rows.size()) - 1);
-    }
-
-    void append(const std::string& c) {
-        std::string amount = form_.text(kAmount);
-        if (c == "." && amount.find('.') != std::string::npos)
-            return;
-        form_.setText(kAmount, amount + c);
-        form_.setFocus(kAmount);
-        form_.setCaretToEnd(kAmount);
     }
 
     void pay(int mode) {
@@ -167,9 +111,10 @@ class SplitWindow {
             return false;
         const int g = event.gadget;
         if (g >= kKey0 && g <= kKey0 + 9)
-            append(std::string(1, static_cast<char>('0' + g - kKey0)));
+            shell::typeKey(form_, kAmount, static_cast<char>('0' + g - kKey0),
+                           shell::PointRule::Once);
         else if (g == kPoint)
-            append(".");
+            shell::typeKey(form_, kAmount, '.', shell::PointRule::Once);
         else if (g == kX && numberOf(form_.text(kAmount)) > 0) {
             form_.setText(kQuantity, form_.text(kAmount));
             form_.setText(kAmount, "");
@@ -186,16 +131,11 @@ class SplitWindow {
         const bool rows = !payments_.rows.empty();
         for (int m = 1; m <= 4; ++m)
             form_.setEnabled(kPay1 + m - 1, rows);
-        if (form_.focusedGadget() == kQuantity) {
-            std::string q = form_.text(kQuantity);
-            size_t point = q.find('.');
-            if (point != std::string::npos && q.size() - point - 1 == 3)
-                form_.setFocus(kAmount);
-        }
+        shell::leaveCompleteQuantity(form_, kQuantity, kAmount);
     }
 
     shell::Application& app_;
-    ui::Form& sale_;
+    sale::EntryFields& fields_;
     ui::Form form_;
     int mode_;
     SplitPayments payments_;
@@ -204,26 +144,26 @@ class SplitWindow {
 }  // namespace
 
 bool openSplitPaymentWindow(shell::Application& app, ui::Form& saleWindow, sale::ReceiptGrid& grid,
-                            int mode) {
+                            sale::EntryFields& fields, int mode) {
     bool paid = false;
     {
-        SplitWindow window(app, saleWindow, mode);
+        SplitWindow window(app, saleWindow, fields, mode);
         paid = window.run();
         // The list must still be there while the receipt is finished. A receipt that could
         // not be stored leaves the screen as after cancelled payments (the cashier was told).
         if (paid)
-            paid = finishReceipt(app, grid, {0, saleWindow.text(sw::kPaid), window.rows()});
+            paid = finishReceipt(app, grid, {0, fields.paid, window.rows()});
         else
             app.dialogs.message("Plati Anulate", "Eroare", shell::kButtonsOk);
     }
     if (paid) {
         grid.clear();
-        saleWindow.setText(sw::kTotal, sale::amountField(0));
-        saleWindow.setText(sw::kPaid, sale::amountField(0));
+        fields.total = sale::amountField(0);
+        fields.paid = sale::amountField(0);
     } else {
-        saleWindow.setText(sw::kTotal, sale::recomputeReceiptTotals(grid));
-        saleWindow.setText(sw::kEntry, "");
-        saleWindow.setText(sw::kPaid, "");
+        fields.total = sale::recomputeReceiptTotals(grid);
+        fields.entry.clear();
+        fields.paid.clear();
     }
     saleWindow.activate();
     return paid;

@@ -14,11 +14,12 @@ namespace vandrix::sale {
 // The back-office access code: typed into the entry field it opens the back-office choice.
 constexpr long long kBackOfficeCode = 2064917385520LL;
 
-// The sale window's fields as the entry works on them.
+// The sale window's fields as the entry and the payment work on them.
 struct EntryFields {
     std::string entry;
     std::string quantity = "1.000";
     std::string total = "   0.00";
+    std::string paid;  // the amount paid so far (a hidden field)
 };
 
 // What the sale window must open after a code, when anything.

@@ -2,6 +2,7 @@
 #include "sale/sale_desk.h"
 
 #include "shell/Interfatacolor/interfata.h"
+#include "shell/Interfatacolor/keypad.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
 #include "shell/money.h"
@@ -28,9 +29,8 @@ void SaleDesk::focusCurrent() {
     form_.setCaretToEnd(currentGadget());
 }
 
-void SaleDesk::appendToCurrent(const std::string& text) {
-    form_.setText(currentGadget(), form_.text(currentGadget()) + text);
-    focusCurrent();
+void SaleDesk::appendToCurrent(char key) {
+    shell::typeKey(form_, currentGadget(), key, shell::PointRule::Always);
 }
 
 void SaleDesk::showGrid() {
@@ -43,7 +43,8 @@ void SaleDesk::showGrid() {
 }
 
 void SaleDesk::runCode(const std::string& code) {
-    EntryFields fields{form_.text(kEntry), form_.text(kQuantity), form_.text(kTotal)};
+    EntryFields fields{form_.text(kEntry), form_.text(kQuantity), form_.text(kTotal),
+                       form_.text(kPaid)};
     EntryOutcome outcome = processCode(app_, code, grid_, fields);
     form_.setText(kEntry, fields.entry);
     form_.setText(kQuantity, fields.quantity);
@@ -157,12 +158,25 @@ void SaleDesk::pay(int mode) {
         amountText(mode, form_.text(kEntry), form_.text(kQuantity), form_.text(kTotal));
     int answer = app_.dialogs.message(paymentQuestion(mode) + amount, "Atentionare",
                                       paymentQuestionFlags(mode));
-    if (answer == shell::kResultYes && takePayment)
-        takePayment(mode);
+    if (answer == shell::kResultYes)
+        payNow(mode);
     form_.setText(kQuantity, "1.000");
     form_.setText(kEntry, "");
     current_ = Field::Entry;
     focusCurrent();
+}
+
+void SaleDesk::payNow(int mode) {
+    if (!takePayment)
+        return;
+    EntryFields fields{form_.text(kEntry), form_.text(kQuantity), form_.text(kTotal),
+                       form_.text(kPaid)};
+    takePayment(mode, fields);
+    form_.setText(kEntry, fields.entry);
+    form_.setText(kQuantity, fields.quantity);
+    form_.setText(kTotal, fields.total);
+    form_.setText(kPaid, fields.paid);
+    showGrid();
 }
 
 void SaleDesk::handle(const ui::Event& event) {
@@ -170,17 +184,17 @@ void SaleDesk::handle(const ui::Event& event) {
         const int id = event.gadget;
         if (id >= kShortcutDigit0 && id <= kShortcutDigit0 + 9) {
             current_ = Field::Entry;
-            appendToCurrent(std::string(1, static_cast<char>('0' + id - kShortcutDigit0)));
+            appendToCurrent(static_cast<char>('0' + id - kShortcutDigit0));
         } else if (id == kShortcutConfirm) {
             confirmEntry();
         } else if (id == kShortcutDecimal) {
-            appendToCurrent(".");
+            appendToCurrent('.');
         }
         return;
     }
     const int g = event.gadget;
     if (g >= kKey0 && g <= kKey9) {
-        appendToCurrent(std::string(1, static_cast<char>('0' + g - kKey0)));
+        appendToCurrent(static_cast<char>('0' + g - kKey0));
         return;
     }
     if (g >= kPay1 && g <= kPay4) {
@@ -189,7 +203,7 @@ void SaleDesk::handle(const ui::Event& event) {
     }
     switch (g) {
         case kPoint:
-            appendToCurrent(".");
+            appendToCurrent('.');
             break;
         case kEnter:
             confirmEntry();
@@ -269,17 +283,11 @@ void SaleDesk::afterEvent() {
         cuiShown_.clear();  // the code went with the receipt it was given for
         form_.setText(kCui, "CUI");
     }
-    // 3. A quantity with three decimals typed: back to the entry field.
-    if (form_.focusedGadget() == kQuantity) {
-        std::string q = form_.text(kQuantity);
-        size_t point = q.find('.');
-        if (point != std::string::npos && q.size() - point - 1 == 3)
-            form_.setFocus(kEntry);
-    }
+    // A quantity typed with its three decimals: back to the entry field.
+    shell::leaveCompleteQuantity(form_, kQuantity, kEntry);
     // 4. Shift held: cash at once, without the question.
     if (app_.ui.shiftHeld()) {
-        if (takePayment)
-            takePayment(1);
+        payNow(1);
         current_ = Field::Entry;
         focusCurrent();
     }

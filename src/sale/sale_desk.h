@@ -30,8 +30,9 @@ class SaleDesk final : public shell::SaleOperations {
     // Shows the grid's rows and selection in the window's list.
     void showGrid();
 
-    // Payment with a mode (1 to 4) once the cashier confirmed it; set by the payment subsystem.
-    std::function<void(int mode)> takePayment;
+    // Payment with a mode (1 to 4) once the cashier confirmed it, on the window's fields; set
+    // by the payment subsystem.
+    std::function<void(int mode, EntryFields& fields)> takePayment;
     // The reports window ("Rapoarte"); set by the back office.
     std::function<void()> openReports;
     // Another try at delivering the files of stored receipts that wait for the fiscal
@@ -49,7 +50,7 @@ class SaleDesk final : public shell::SaleOperations {
     enum class Field { Entry, Quantity };
     int currentGadget() const;
     void focusCurrent();
-    void appendToCurrent(const std::string& text);
+    void appendToCurrent(char key);
     void confirmEntry();
     void entryAsQuantity();
     void runCode(const std::string& code);
@@ -57,6 +58,7 @@ class SaleDesk final : public shell::SaleOperations {
     void moveSelection(int step);
     void clearCurrent();
     void pay(int mode);
+    void payNow(int mode);  // the payment on the window's fields, and the grid shown after it
     void updateEnabling();
 
     shell::Application& app_;

@@ -13,6 +13,7 @@
 #include "shell/subsystems.h"
 #include "shell/theme.h"
 #include "ui/runtime.h"
+#include "ui/window_loop.h"
 
 namespace vandrix::shell {
 
@@ -188,15 +189,10 @@ void SaleWindow::afterEvent() {
 }
 
 void SaleWindow::run() {
-    // The window is ready before the cashier's first key: the work after an event has been done
-    // once, as after the loop's first wait.
-    afterEvent();
-    while (true) {
-        auto event = form_->wait(kLoopTimeoutMs);
-        if (event && !handle(*event))
-            return;
-        afterEvent();
-    }
+    ui::runWindowLoop(
+        *form_, kLoopTimeoutMs,
+        [this](const ui::Event& event) { return handle(event) ? ui::Next::Stay : ui::Next::Leave; },
+        [this] { afterEvent(); });
 }
 
 }  // namespace vandrix::shell

@@ -2,6 +2,8 @@
 // each line, and a receipt stored whole or not at all.
 #include <gtest/gtest.h>
 
+#include "fiscal/cash_window.h"
+#include "fiscal/payment.h"
 #include "fiscal/receipt_storage.h"
 #include "fiscal/split_payment.h"
 #include "sale/receipt_grid.h"
@@ -33,6 +35,44 @@ sale::Row line(const std::string& name, shell::Thousandths quantity, shell::Cent
 sale::Row discountLine(shell::Hundredths percent) {
     return {"DISCOUNT", "BUC", sale::quantityCell(1000), sale::discountCell(percent), "-1", "D",
             "1",        "0"};
+}
+
+// What a payment key does with the sale window's fields, decided without a window.
+TEST(PaymentDecision, AmountsModesAndChange) {
+    using Step = PaymentDecision::Step;
+    struct Case {
+        const char* entry;
+        const char* quantity;
+        int mode;
+        Step step;
+        const char* total;
+        const char* paid;
+    };
+    const Case cases[] = {
+        {"", "1.000", 2, Step::Finish, "   0.00", "  73.50"},      // nothing typed: all of it
+        {"100", "1.000", 1, Step::Finish, " -26.50", " 100.00"},   // cash gives change
+        {"80", "1.000", 2, Step::Refused, "", ""},                 // a card cannot pay more
+        {"50", "1.000", 2, Step::Split, "  23.50", "  50.00"},     // a part: the split window
+        {"24.5", "3.000", 3, Step::Finish, "   0.00", "  73.50"},  // three vouchers of 24.50
+        {"0.055", "1.000", 1, Step::Split, "  73.44", "   0.06"},  // to the cent, half away
+        {"ABC", "1.000", 1, Step::Refused, "", ""},
+        {"99999999999999999999", "1.000", 1, Step::Refused, "", ""},
+    };
+    for (const Case& c : cases) {
+        const PaymentDecision d =
+            decidePayment({c.entry, c.quantity, "  73.50", ""}, c.mode, false);
+        EXPECT_EQ(d.step, c.step) << c.entry;
+        EXPECT_EQ(d.total, c.total) << c.entry;
+        EXPECT_EQ(d.paid, c.paid) << c.entry;
+    }
+    EXPECT_EQ(decidePayment({"", "1.000", "   0.00", ""}, 1, true).step, Step::Nothing);
+}
+
+TEST(CashWindow, AmountsTheFiscalPrinterTakesAsTyped) {
+    for (const char* good : {"50", "12.5", "0.01", "9999999.99"})
+        EXPECT_TRUE(cashAmountAccepted(good)) << good;
+    for (const char* bad : {"", "0", "12.345", "-5", "ABC", "10000000.00", "1e3"})
+        EXPECT_FALSE(cashAmountAccepted(bad)) << bad;
 }
 
 TEST(SplitPayment, AmountTimesQuantityOrTheRest) {
