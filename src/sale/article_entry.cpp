@@ -133,7 +133,7 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
             quantity = running;
     }
     // 9.-10. A shop that is not a VAT payer sells everything in group 5.
-    if (app.notVatPayer == 1)
+    if (app.notVatPayer)
         vatGroup = "5";
     if (!merged)
         grid.append({name, unit, quantityCell(quantity), priceCell(*price), articleId, code,

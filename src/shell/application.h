@@ -21,7 +21,7 @@ namespace vandrix::shell {
 
 class Dialogs;
 
-inline constexpr const char* kVersionText = "v3.0.60.286";
+inline constexpr const char* kVersionText = "v" VANDRIX_VERSION;
 inline constexpr const char* kDatabaseFile = "baza.db";
 
 // The two lines of the customer display and the hold-off, shared with the display thread.
@@ -65,7 +65,7 @@ struct Application {
 
     long currentPeriod = 0;  // the open end-of-day period
     std::time_t lastZ = 0;   // time of the last Z report
-    int notVatPayer = 0;     // 1: every article is sold in VAT group 5
+    bool notVatPayer = false;  // every article is sold in VAT group 5
     std::string operatorName = "Operator";
     bool labelLibraryLoaded = false;
 

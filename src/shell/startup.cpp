@@ -113,11 +113,11 @@ void askVatPayer(Application& app) {
     if (platform::missingOrEmpty(file)) {
         int answer =
             app.dialogs.message("Firma este Platitoare de TVA?\r\n\r\n", "Atentie", kButtonsYesNo);
-        app.notVatPayer = answer == kResultNo ? 1 : 0;
-        platform::writeLines(file, {std::to_string(app.notVatPayer)}, Encoding::Ansi);
+        app.notVatPayer = answer == kResultNo;
+        if (!platform::writeLines(file, {app.notVatPayer ? "1" : "0"}, Encoding::Ansi))
+            app.log.warning("Raspunsul la intrebarea despre TVA nu a putut fi scris in " + file);
     } else {
-        app.notVatPayer =
-            static_cast<int>(integerOf(platform::readFirstLine(file, Encoding::Ansi)));
+        app.notVatPayer = integerOf(platform::readFirstLine(file, Encoding::Ansi)) == 1;
     }
 }
 
