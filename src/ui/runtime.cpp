@@ -27,34 +27,6 @@ namespace vandrix::ui {
 
 namespace {
 
-std::optional<Key> keyOf(const QKeyEvent& e) {
-    const bool keypad = e.modifiers() & Qt::KeypadModifier;
-    const int k = e.key();
-    if (k >= Qt::Key_0 && k <= Qt::Key_9)
-        return keypad ? keypadKey(k - Qt::Key_0) : digitKey(k - Qt::Key_0);
-    switch (k) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return Key::Enter;
-        case Qt::Key_Period:
-            return keypad ? Key::KeypadDecimal : Key::Period;
-        case Qt::Key_Comma:
-            return keypad ? Key::KeypadDecimal : Key::Comma;
-        case Qt::Key_Plus:
-            if (keypad)
-                return Key::KeypadAdd;
-            return std::nullopt;
-        case Qt::Key_Space:
-            return Key::Space;
-        case Qt::Key_Escape:
-            return Key::Escape;
-        case Qt::Key_Execute:
-            return Key::Execute;
-        default:
-            return std::nullopt;
-    }
-}
-
 // A scripted run has no desktop: the offscreen platform's notes about what it cannot do (raise a
 // window, find a runtime folder) say nothing about the program, so they are left out.
 void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context,
@@ -67,8 +39,9 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context,
 
 }  // namespace
 
-// Gives each window's keyboard shortcuts the key before the focused gadget sees it, for real
-// typing and for the automation's typing alike.
+// Hands every key press on a form's window to the form before the focused gadget sees it:
+// the window's keyboard shortcuts take their keys, and keys typed while the form still has
+// events to take wait their turn behind them. Real typing and the automation's typing alike.
 class ShortcutFilter : public QObject {
   public:
     explicit ShortcutFilter(Runtime& runtime) : runtime_(runtime) {}
@@ -79,16 +52,7 @@ class ShortcutFilter : public QObject {
             return false;
         auto* widget = static_cast<QWidget*>(watched);
         Form* form = runtime_.formOfWidget(widget->window());
-        if (!form)
-            return false;
-        auto key = keyOf(*static_cast<QKeyEvent*>(event));
-        if (!key)
-            return false;
-        auto shortcut = form->shortcutFor(*key);
-        if (!shortcut)
-            return false;
-        form->post({EventType::Shortcut, *shortcut});
-        return true;
+        return form && form->takeKeyPress(widget, *static_cast<QKeyEvent*>(event));
     }
 
   private:
