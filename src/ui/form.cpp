@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QEventLoop>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -24,12 +23,11 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <cmath>
 
-#include "ui/automation.h"
+#include "ui/host.h"
 #include "ui/runtime.h"
 #include "ui/widgets.h"
 
@@ -73,9 +71,6 @@ class ReplayedKeyEvent final : public QKeyEvent {
   public:
     using QKeyEvent::QKeyEvent;
 };
-
-// While a form's window waits interactively, the loop that runs it; posting an event ends it.
-thread_local QEventLoop* waitingLoop = nullptr;
 
 }  // namespace
 
@@ -640,8 +635,7 @@ void Form::post(const Event& event) {
         return;
     }
     events_.push_back({event, nullptr});
-    if (waitingLoop)
-        waitingLoop->quit();
+    runtime_.host().wake();
 }
 
 bool Form::takeKeyPress(QWidget* widget, const QKeyEvent& event) {
@@ -684,19 +678,7 @@ std::optional<Event> Form::wait(int timeoutMs) {
     runtime_.processEvents();
     if (auto e = takeEvent())
         return e;
-    if (Automation* automation = runtime_.automation())
-        return automation->waitOn(*this, timeoutMs);
-
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(timeoutMs);
-    QEventLoop* outer = waitingLoop;
-    waitingLoop = &loop;
-    loop.exec();
-    waitingLoop = outer;
-    return takeEvent();
+    return runtime_.host().waitOn(*this, timeoutMs);
 }
 
 void Form::forwardEventsTo(Form* target) {

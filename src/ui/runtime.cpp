@@ -1,13 +1,11 @@
-// The window runtime: Qt's application object, keyboard shortcuts, fonts, the clock and the
-// automation driver with its transcript.
+// The window runtime: Qt's application object, keyboard shortcuts, fonts, the clock, the host
+// of the run and the transcript.
 #include "ui/runtime.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QFont>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
 
@@ -22,6 +20,7 @@
 #include "platform/system.h"
 #include "ui/automation.h"
 #include "ui/form.h"
+#include "ui/interactive_host.h"
 
 namespace vandrix::ui {
 
@@ -100,10 +99,12 @@ Runtime::Runtime(int& argc, char** argv, const RuntimeOptions& options) {
             if (t >= 0)
                 start = t;
         }
-        clock_ = std::make_unique<platform::ManualClock>(start);
-        automation_ = std::make_unique<Automation>(*this, std::move(parse.steps));
+        auto clock = std::make_unique<platform::ManualClock>(start);
+        host_ = std::make_unique<Automation>(*this, *clock, std::move(parse.steps));
+        clock_ = std::move(clock);
     } else {
         clock_ = std::make_unique<platform::SystemClock>();
+        host_ = std::make_unique<InteractiveHost>(*this);
     }
     app_ = std::make_unique<QApplication>(argc, argv);
     if (!screenConfig_.empty())
@@ -151,10 +152,12 @@ Rect Runtime::workArea() const {
     return {r.x(), r.y(), r.width(), r.height()};
 }
 
+bool Runtime::scripted() const {
+    return host_ && host_->scripted();
+}
+
 bool Runtime::shiftHeld() const {
-    if (automation_)
-        return scriptShift_;
-    return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
+    return host_->shiftHeld();
 }
 
 void Runtime::setClipboardText(const std::string& text) {
@@ -167,24 +170,24 @@ std::string Runtime::clipboardText() const {
 
 std::optional<std::string> Runtime::chooseFile(const std::string& title, const std::string& folder,
                                                const std::string& pattern) {
-    if (automation_)
-        return automation_->answerFileDialog(title);
-    QString chosen = QFileDialog::getOpenFileName(nullptr, QString::fromStdString(title),
-                                                  QString::fromStdString(folder),
-                                                  QString::fromStdString(pattern));
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return chosen.toStdString();
+    return host_->chooseFile(title, folder, pattern);
 }
 
 void Runtime::shellOpen(const std::string& pathOrAddress) {
     transcript("shell-open " + pathOrAddress);
-    if (!automation_)
-        platform::openWithAssociatedProgram(pathOrAddress);
+    host_->openWithAssociatedProgram(pathOrAddress);
 }
 
 void Runtime::noteRun(const std::string& program, const std::string& arguments) {
     transcript("run " + program + (arguments.empty() ? "" : " " + arguments));
+}
+
+void Runtime::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
+    std::string line;
+    for (const auto& a : arguments)
+        line += (line.empty() ? "" : " ") + a;
+    noteRun(program, line);
+    host_->startDetached(program, arguments);
 }
 
 std::string Runtime::transcriptText(const std::string& text) {
@@ -214,23 +217,14 @@ void Runtime::processEvents() {
 }
 
 void Runtime::pause(int ms) {
-    if (automation_) {
-        clock_->sleepMs(ms);
-        processEvents();
-        return;
-    }
-    const std::int64_t end = clock_->elapsedMs() + ms;
-    while (clock_->elapsedMs() < end) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-        clock_->sleepMs(static_cast<int>(std::min<std::int64_t>(10, end - clock_->elapsedMs())));
-    }
+    host_->pause(ms);
 }
 
 void Runtime::systemMessage(const std::string& text, const std::string& title) {
     std::cerr << title << ": " << text << "\n";
     transcript("message " + title + " | " + text + " | 0");
-    if (!automation_ && app_)
-        QMessageBox::critical(nullptr, QString::fromStdString(title), QString::fromStdString(text));
+    if (host_)
+        host_->showSystemMessage(text, title);
 }
 
 void Runtime::exitProcess(int status) {
