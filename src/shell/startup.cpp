@@ -66,13 +66,8 @@ bool swapInUpdate(ui::Runtime& ui) {
     if (!platform::writeWholeFile(script.fileName, script.content))
         return false;
     ui.pause(250);
-    std::string arguments;
-    for (const auto& a : script.arguments)
-        arguments += (arguments.empty() ? "" : " ") + a;
-    ui.noteRun(script.program, arguments);
     // A scripted run records the swap but never replaces the program that runs the script.
-    if (!ui.scripted())
-        platform::startDetached(script.program, script.arguments, "");
+    ui.startProgram(script.program, script.arguments);
     ui.pause(250);
     return true;
 }

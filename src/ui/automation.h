@@ -1,5 +1,6 @@
-// The automation driver: runs the program's windows from a script of steps, one step each time
-// a window waits for the user's input, so every window can be driven offscreen and in tests.
+// The automation driver: the host of a scripted run. It runs the program's windows from a
+// script of steps, one step each time a window waits for the user's input, so every window can
+// be driven offscreen and in tests.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "ui/gadget.h"
+#include "ui/host.h"
 
 namespace vandrix::ui {
 
@@ -35,29 +38,37 @@ ScriptParse parseScript(const std::string& text);
 // separator and every other space is part of the text.
 std::vector<std::string> splitArguments(const std::string& text);
 
-class Automation {
+class Automation final : public Host {
   public:
-    Automation(Runtime& runtime, std::vector<ScriptStep> steps);
+    // Pauses and "wait" steps move the given clock, the run's manual clock.
+    Automation(Runtime& runtime, platform::ManualClock& clock, std::vector<ScriptStep> steps);
 
-    // The wait of a form's loop: runs steps until one raises an event of the form (returned) or
-    // lets time pass (nullopt). Ends the process with status 3 when the script has run out and
-    // with status 4 when a step fails.
-    std::optional<Event> waitOn(Form& form, int timeoutMs);
-
-    // A file-open dialog: the next step must be "file PATH" or "file CANCEL".
-    std::optional<std::string> answerFileDialog(const std::string& title);
+    bool scripted() const override { return true; }
+    // Runs steps until one raises an event of the form (returned) or lets time pass (nullopt).
+    // Ends the process with status 3 when the script has run out and with status 4 when a step
+    // fails.
+    std::optional<Event> waitOn(Form& form, int timeoutMs) override;
+    void wake() override {}
+    // Moves the clock at once; windows get their pending events.
+    void pause(int ms) override;
+    // Held for the event after a "key Shift" step.
+    bool shiftHeld() const override { return shiftHeld_; }
+    // The next step must be "file PATH" or "file CANCEL".
+    std::optional<std::string> chooseFile(const std::string& title, const std::string& folder,
+                                          const std::string& pattern) override;
+    // Recorded in the transcript only: a script never starts programs or shows system boxes.
+    void openWithAssociatedProgram(const std::string&) override {}
+    void startDetached(const std::string&, const std::vector<std::string>&) override {}
+    void showSystemMessage(const std::string&, const std::string&) override {}
 
   private:
-    // Runs one step on the active form; true when it lets time pass instead of raising events.
-    bool run(const ScriptStep& step, Form& form);
-    [[noreturn]] void fail(const ScriptStep& step, const std::string& reason, Form* form);
-    void typeText(Form& form, const std::string& text);
-
     Runtime& runtime_;
+    platform::ManualClock& clock_;
     std::vector<ScriptStep> steps_;
     size_t next_ = 0;
     std::int64_t pendingWaitMs_ = 0;
-    bool shiftPending_ = false;
+    bool shiftPending_ = false;  // a "key Shift" step ran: Shift is held for the next event
+    bool shiftHeld_ = false;
 };
 
 }  // namespace vandrix::ui

@@ -8,26 +8,26 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QEventLoop>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <cmath>
 
-#include "ui/automation.h"
+#include "ui/host.h"
 #include "ui/runtime.h"
 #include "ui/widgets.h"
 
@@ -37,10 +37,51 @@ namespace {
 
 using namespace detail;
 
-// While a form's window waits interactively, the loop that runs it; posting an event ends it.
-thread_local QEventLoop* waitingLoop = nullptr;
+std::optional<Key> keyOf(const QKeyEvent& e) {
+    const bool keypad = e.modifiers() & Qt::KeypadModifier;
+    const int k = e.key();
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return keypad ? keypadKey(k - Qt::Key_0) : digitKey(k - Qt::Key_0);
+    switch (k) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return Key::Enter;
+        case Qt::Key_Period:
+            return keypad ? Key::KeypadDecimal : Key::Period;
+        case Qt::Key_Comma:
+            return keypad ? Key::KeypadDecimal : Key::Comma;
+        case Qt::Key_Plus:
+            if (keypad)
+                return Key::KeypadAdd;
+            return std::nullopt;
+        case Qt::Key_Space:
+            return Key::Space;
+        case Qt::Key_Escape:
+            return Key::Escape;
+        case Qt::Key_Execute:
+            return Key::Execute;
+        default:
+            return std::nullopt;
+    }
+}
+
+// A key press handed to its widget when the form's loop reaches it in the queue; the form lets
+// it through at once, since its turn has come.
+class ReplayedKeyEvent final : public QKeyEvent {
+  public:
+    using QKeyEvent::QKeyEvent;
+};
 
 }  // namespace
+
+struct Form::DeferredKey {
+    QPointer<QWidget> widget;  // null once the widget is deleted: the key is then dropped
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+    bool autoRepeat;
+    quint16 count;
+};
 
 std::string captionAsOneLine(const std::string& caption) {
     std::string out;
@@ -593,36 +634,51 @@ void Form::post(const Event& event) {
         forwardTo_->post(event);
         return;
     }
-    events_.push_back(event);
-    if (waitingLoop)
-        waitingLoop->quit();
+    events_.push_back({event, nullptr});
+    runtime_.host().wake();
+}
+
+bool Form::takeKeyPress(QWidget* widget, const QKeyEvent& event) {
+    if (dynamic_cast<const ReplayedKeyEvent*>(&event))
+        return false;
+    if (auto key = keyOf(event)) {
+        if (auto shortcut = shortcutFor(*key)) {
+            post({EventType::Shortcut, *shortcut});
+            return true;
+        }
+    }
+    Form& queue = forwardTo_ ? *forwardTo_ : *this;
+    if (queue.events_.empty())
+        return false;
+    queue.events_.push_back({{},
+                             std::make_unique<DeferredKey>(DeferredKey{
+                                 widget, event.key(), event.modifiers(), event.text(),
+                                 event.isAutoRepeat(), static_cast<quint16>(event.count())})});
+    return true;
 }
 
 std::optional<Event> Form::takeEvent() {
-    if (events_.empty())
-        return std::nullopt;
-    Event e = events_.front();
-    events_.pop_front();
-    return e;
+    while (!events_.empty()) {
+        Queued next = std::move(events_.front());
+        events_.pop_front();
+        if (!next.key)
+            return next.event;
+        // The key's turn: it reaches its widget now, and what the widget raises (a change of
+        // the field) queues behind the events already there.
+        if (QWidget* target = next.key->widget) {
+            ReplayedKeyEvent press(QEvent::KeyPress, next.key->key, next.key->modifiers,
+                                   next.key->text, next.key->autoRepeat, next.key->count);
+            QCoreApplication::sendEvent(target, &press);
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<Event> Form::wait(int timeoutMs) {
     runtime_.processEvents();
     if (auto e = takeEvent())
         return e;
-    if (Automation* automation = runtime_.automation())
-        return automation->waitOn(*this, timeoutMs);
-
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(timeoutMs);
-    QEventLoop* outer = waitingLoop;
-    waitingLoop = &loop;
-    loop.exec();
-    waitingLoop = outer;
-    return takeEvent();
+    return runtime_.host().waitOn(*this, timeoutMs);
 }
 
 void Form::forwardEventsTo(Form* target) {

@@ -15,6 +15,7 @@
 #include "ui/keys.h"
 #include "ui/text_image.h"
 
+class QKeyEvent;
 class QWidget;
 class QStatusBar;
 
@@ -37,7 +38,15 @@ class Form {
     // Waits up to timeoutMs for the next event; nullopt when the time ran out without one.
     std::optional<Event> wait(int timeoutMs);
     void post(const Event& event);
-    std::optional<Event> takeEvent();  // the next queued event without waiting
+    // The next queued event without waiting. Key presses queued on the way (see takeKeyPress)
+    // reach their gadgets here, in their place in the queue.
+    std::optional<Event> takeEvent();
+
+    // A key press on one of this form's widgets, before the widget sees it: a keyboard shortcut
+    // becomes a queued Shortcut event; any other key is queued behind the events not yet taken
+    // (so a fast burst of digits and letters reaches the field in the order it was typed) and
+    // reaches its widget when the loop gets to it. False when the widget should have the key now.
+    bool takeKeyPress(QWidget* widget, const QKeyEvent& event);
 
     // Events of this form go to the target's queue instead (the backdrop's image panels are
     // handled by the sale window's loop), and the target's automation finds its gadgets.
@@ -126,6 +135,12 @@ class Form {
 
   private:
     struct Gadget;
+    struct DeferredKey;
+    // A queued event, or a key press waiting for the events queued before it.
+    struct Queued {
+        Event event;
+        std::unique_ptr<DeferredKey> key;
+    };
     Gadget* find(int gadget);
     const Gadget* find(int gadget) const;
     void build(Gadget& g);
@@ -138,7 +153,7 @@ class Form {
     std::unique_ptr<FormWindow> window_;
     QStatusBar* statusBar_ = nullptr;
     std::vector<std::unique_ptr<Gadget>> gadgets_;
-    std::deque<Event> events_;
+    std::deque<Queued> events_;
     std::map<Key, int> shortcuts_;
     std::string openedTitle_;
     bool dialog_ = false;

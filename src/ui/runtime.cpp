@@ -1,13 +1,11 @@
-// The window runtime: Qt's application object, keyboard shortcuts, fonts, the clock and the
-// automation driver with its transcript.
+// The window runtime: Qt's application object, keyboard shortcuts, fonts, the clock, the host
+// of the run and the transcript.
 #include "ui/runtime.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QFont>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
 
@@ -22,38 +20,11 @@
 #include "platform/system.h"
 #include "ui/automation.h"
 #include "ui/form.h"
+#include "ui/interactive_host.h"
 
 namespace vandrix::ui {
 
 namespace {
-
-std::optional<Key> keyOf(const QKeyEvent& e) {
-    const bool keypad = e.modifiers() & Qt::KeypadModifier;
-    const int k = e.key();
-    if (k >= Qt::Key_0 && k <= Qt::Key_9)
-        return keypad ? keypadKey(k - Qt::Key_0) : digitKey(k - Qt::Key_0);
-    switch (k) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return Key::Enter;
-        case Qt::Key_Period:
-            return keypad ? Key::KeypadDecimal : Key::Period;
-        case Qt::Key_Comma:
-            return keypad ? Key::KeypadDecimal : Key::Comma;
-        case Qt::Key_Plus:
-            if (keypad)
-                return Key::KeypadAdd;
-            return std::nullopt;
-        case Qt::Key_Space:
-            return Key::Space;
-        case Qt::Key_Escape:
-            return Key::Escape;
-        case Qt::Key_Execute:
-            return Key::Execute;
-        default:
-            return std::nullopt;
-    }
-}
 
 // A scripted run has no desktop: the offscreen platform's notes about what it cannot do (raise a
 // window, find a runtime folder) say nothing about the program, so they are left out.
@@ -67,8 +38,9 @@ void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context,
 
 }  // namespace
 
-// Gives each window's keyboard shortcuts the key before the focused gadget sees it, for real
-// typing and for the automation's typing alike.
+// Hands every key press on a form's window to the form before the focused gadget sees it:
+// the window's keyboard shortcuts take their keys, and keys typed while the form still has
+// events to take wait their turn behind them. Real typing and the automation's typing alike.
 class ShortcutFilter : public QObject {
   public:
     explicit ShortcutFilter(Runtime& runtime) : runtime_(runtime) {}
@@ -79,16 +51,7 @@ class ShortcutFilter : public QObject {
             return false;
         auto* widget = static_cast<QWidget*>(watched);
         Form* form = runtime_.formOfWidget(widget->window());
-        if (!form)
-            return false;
-        auto key = keyOf(*static_cast<QKeyEvent*>(event));
-        if (!key)
-            return false;
-        auto shortcut = form->shortcutFor(*key);
-        if (!shortcut)
-            return false;
-        form->post({EventType::Shortcut, *shortcut});
-        return true;
+        return form && form->takeKeyPress(widget, *static_cast<QKeyEvent*>(event));
     }
 
   private:
@@ -136,10 +99,12 @@ Runtime::Runtime(int& argc, char** argv, const RuntimeOptions& options) {
             if (t >= 0)
                 start = t;
         }
-        clock_ = std::make_unique<platform::ManualClock>(start);
-        automation_ = std::make_unique<Automation>(*this, std::move(parse.steps));
+        auto clock = std::make_unique<platform::ManualClock>(start);
+        host_ = std::make_unique<Automation>(*this, *clock, std::move(parse.steps));
+        clock_ = std::move(clock);
     } else {
         clock_ = std::make_unique<platform::SystemClock>();
+        host_ = std::make_unique<InteractiveHost>(*this);
     }
     app_ = std::make_unique<QApplication>(argc, argv);
     if (!screenConfig_.empty())
@@ -187,10 +152,12 @@ Rect Runtime::workArea() const {
     return {r.x(), r.y(), r.width(), r.height()};
 }
 
+bool Runtime::scripted() const {
+    return host_ && host_->scripted();
+}
+
 bool Runtime::shiftHeld() const {
-    if (automation_)
-        return scriptShift_;
-    return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
+    return host_->shiftHeld();
 }
 
 void Runtime::setClipboardText(const std::string& text) {
@@ -203,24 +170,24 @@ std::string Runtime::clipboardText() const {
 
 std::optional<std::string> Runtime::chooseFile(const std::string& title, const std::string& folder,
                                                const std::string& pattern) {
-    if (automation_)
-        return automation_->answerFileDialog(title);
-    QString chosen = QFileDialog::getOpenFileName(nullptr, QString::fromStdString(title),
-                                                  QString::fromStdString(folder),
-                                                  QString::fromStdString(pattern));
-    if (chosen.isEmpty())
-        return std::nullopt;
-    return chosen.toStdString();
+    return host_->chooseFile(title, folder, pattern);
 }
 
 void Runtime::shellOpen(const std::string& pathOrAddress) {
     transcript("shell-open " + pathOrAddress);
-    if (!automation_)
-        platform::openWithAssociatedProgram(pathOrAddress);
+    host_->openWithAssociatedProgram(pathOrAddress);
 }
 
 void Runtime::noteRun(const std::string& program, const std::string& arguments) {
     transcript("run " + program + (arguments.empty() ? "" : " " + arguments));
+}
+
+void Runtime::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
+    std::string line;
+    for (const auto& a : arguments)
+        line += (line.empty() ? "" : " ") + a;
+    noteRun(program, line);
+    host_->startDetached(program, arguments);
 }
 
 std::string Runtime::transcriptText(const std::string& text) {
@@ -250,23 +217,14 @@ void Runtime::processEvents() {
 }
 
 void Runtime::pause(int ms) {
-    if (automation_) {
-        clock_->sleepMs(ms);
-        processEvents();
-        return;
-    }
-    const std::int64_t end = clock_->elapsedMs() + ms;
-    while (clock_->elapsedMs() < end) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-        clock_->sleepMs(static_cast<int>(std::min<std::int64_t>(10, end - clock_->elapsedMs())));
-    }
+    host_->pause(ms);
 }
 
 void Runtime::systemMessage(const std::string& text, const std::string& title) {
     std::cerr << title << ": " << text << "\n";
     transcript("message " + title + " | " + text + " | 0");
-    if (!automation_ && app_)
-        QMessageBox::critical(nullptr, QString::fromStdString(title), QString::fromStdString(text));
+    if (host_)
+        host_->showSystemMessage(text, title);
 }
 
 void Runtime::exitProcess(int status) {

@@ -1,6 +1,7 @@
 // The window runtime: the one object that owns the application's windowing (Qt), the scale
-// factors and fonts, the colour scheme, the clock, the automation driver and the transcript.
-// The shell creates it at start and passes it to every window.
+// factors and fonts, the colour scheme, the clock, the host of the run (interactive, or the
+// automation driver) and the transcript. The shell creates it at start and passes it to every
+// window.
 #pragma once
 
 #include <functional>
@@ -19,8 +20,8 @@ class QWidget;
 
 namespace vandrix::ui {
 
-class Automation;
 class Form;
+class Host;
 class ShortcutFilter;
 
 struct Rect {
@@ -43,8 +44,11 @@ class Runtime {
     // on standard error and the exit status is scriptError().
     bool ready() const { return ready_; }
     int scriptError() const { return scriptError_; }
-    bool scripted() const { return automation_ != nullptr; }
-    Automation* automation() { return automation_.get(); }
+    // True for a scripted run: for what a run reports about itself; behaviour that differs
+    // goes through the host.
+    bool scripted() const;
+    // Chosen once at start with the clock: the cash desk, or the script's automation driver.
+    Host& host() { return *host_; }
 
     platform::Clock& clock() { return *clock_; }
     ColourScheme& colours() { return colours_; }
@@ -80,6 +84,8 @@ class Runtime {
     void shellOpen(const std::string& pathOrAddress);
     // Records an outside program being started.
     void noteRun(const std::string& program, const std::string& arguments);
+    // Records an outside program and starts it detached; a scripted run only records it.
+    void startProgram(const std::string& program, const std::vector<std::string>& arguments);
 
     // One line of the transcript (UTF-8; CR and LF inside written as \r and \n).
     void transcript(const std::string& line);
@@ -103,21 +109,17 @@ class Runtime {
     // A process-wide number for each gadget, the key of the colour map.
     int nextGadgetHandle() { return ++lastHandle_; }
 
-    // Called by the automation for a "key Shift" step and by the wait that follows.
-    void setScriptShift(bool held) { scriptShift_ = held; }
-
   private:
     friend class DimLayer;
     int dimDepth_ = 0;
     QWidget* dimWidget_ = nullptr;
     std::unique_ptr<QApplication> app_;
     std::unique_ptr<platform::Clock> clock_;
-    std::unique_ptr<Automation> automation_;
+    std::unique_ptr<Host> host_;
     std::unique_ptr<ShortcutFilter> shortcutFilter_;
     ColourScheme colours_;
     std::vector<Form*> forms_;
     int lastHandle_ = 0;
-    bool scriptShift_ = false;
     bool ready_ = true;
     int scriptError_ = 0;
     std::FILE* transcriptFile_ = nullptr;

@@ -112,6 +112,18 @@ TEST_F(SaleScenario, EntryErrorsAndWhatTheyLeave) {
         run.transcriptHas("message Eroare | Nu putei avea numai discount pe bon\\r\\n\\r\\n | 0"));
 }
 
+TEST_F(SaleScenario, CodeOfDigitsAndLettersTypedInOneBurstSells) {
+    auto db = store::Database::open((folder / "baza.db").string());
+    ASSERT_TRUE(db->exec("INSERT INTO codbar VALUES (7,'12AB34','2')"));
+    db.reset();
+    auto run = sell(
+        "type 12AB34\nkey Enter\n"
+        "expect-rows grid | 1\n"
+        "expect-row grid | 0 | PAINE | BUC |   1.000 |    0.99 | 2 | 12AB34\n"
+        "type 1a2b\nexpect entry | 1A2B\n");
+    EXPECT_EQ(run.exitStatus, 0) << run.output;
+}
+
 TEST_F(SaleScenario, AccessCodesAddNothing) {
     auto run = sell(
         "type 482916730541\nkey Enter\ntype 02064917385520\nkey Enter\n"
