@@ -2,8 +2,10 @@
 // dimmed behind them. Their answers are written to the transcript.
 #include "shell/dialogs.h"
 
+#include <algorithm>
 #include <memory>
 
+#include "ui/caption_fit.h"
 #include "ui/dim_layer.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
@@ -44,38 +46,74 @@ struct Box {
     ButtonSet buttons;
 };
 
-// Builds a message box, input box or timed message by the sizing rule.
+// Pixels around the text: the label's word wrapping may break a little earlier than the
+// measurement, and the letters should not touch the window's edge.
+constexpr int kTextMargin = 8;
+// The least room left beside the box on the screen.
+constexpr int kScreenMargin = 40;
+constexpr int kButtonHeight = 48;
+constexpr int kFieldHeight = 30;
+
+// The box's size: the sizing rule's, grown until the whole text shows in the dialog's font with
+// the field and the buttons under it. The width grows to the widest line up to the screen's
+// width; beyond that the lines wrap and the height grows.
+struct BoxSize {
+    int width = 0, height = 0;
+    int textHeight = 0;  // the text's label, from y = 2
+    int fieldY = 0;      // the input box's field
+    int buttonsY = 0;
+};
+
+BoxSize boxSize(ui::Runtime& runtime, const std::string& text, const std::string& title,
+                bool inputBox) {
+    const DialogLayout rule = dialogLayout(text, title);
+    const int widest = ui::measureText(runtime, kDialogFont, text).width + kTextMargin;
+    const int screenWidth = runtime.workArea().width - kScreenMargin;
+    BoxSize size;
+    size.width = std::max(rule.width(), std::min(widest, screenWidth));
+    const int wrapped =
+        ui::measureText(runtime, kDialogFont, text, size.width - 4 - kTextMargin).height;
+    size.textHeight = std::max(rule.textHeight(), wrapped + kTextMargin);
+    if (inputBox) {
+        size.fieldY = 2 + size.textHeight;
+        size.buttonsY = size.fieldY + kFieldHeight + 4;
+        size.height = std::max(rule.height(true), size.buttonsY + kButtonHeight + 4);
+    } else {
+        // The rule puts the buttons 6 pixels under the text and ends the box with them.
+        size.buttonsY = 2 + size.textHeight + 6;
+        size.height = std::max(rule.height(false), size.buttonsY + kButtonHeight);
+    }
+    return size;
+}
+
+// Builds a message box, input box or timed message, sized to show its whole text.
 Box buildBox(ui::Runtime& runtime, const std::string& text, const std::string& title, int flags,
              bool inputBox, bool withButtons, const std::string& initial) {
-    DialogLayout layout = dialogLayout(text, title);
+    const BoxSize size = boxSize(runtime, text, title, inputBox);
     Box box;
     box.buttons = withButtons ? buttonSet(flags) : ButtonSet{};
-    ui::FormSpec table{"MessageBox", title, layout.width(), layout.height(inputBox), {}};
+    ui::FormSpec table{"MessageBox", title, size.width, size.height, {}};
     table.scaled = false;
     table.alwaysOnTop = true;
     table.tool = true;
     table.dialog = true;
-    table.gadgets.push_back({kTextGadget, ui::GadgetKind::Label, text, 2, 2, layout.width(),
-                            layout.textHeight(), ui::kCentred, "text"});
-    int buttonsY = layout.buttonsY();
-    if (inputBox) {
-        const int fieldY = layout.textHeight() + 2;
-        table.gadgets.push_back({kInputGadget, ui::GadgetKind::TextField, initial, 2, fieldY,
-                                layout.width() - 4, 30, ui::kPassword | ui::kCentred, "input"});
+    table.gadgets.push_back({kTextGadget, ui::GadgetKind::Label, text, 2, 2, size.width - 4,
+                             size.textHeight, ui::kCentred, "text"});
+    if (inputBox)
         // The buttons go under the field, so the two never overlap.
-        buttonsY = fieldY + 30 + 4;
-    }
-    const int share = box.buttons.count > 0 ? (layout.width() - 4) / box.buttons.count : 0;
+        table.gadgets.push_back({kInputGadget, ui::GadgetKind::TextField, initial, 2, size.fieldY,
+                                 size.width - 4, kFieldHeight, ui::kPassword | ui::kCentred,
+                                 "input"});
+    const int share = box.buttons.count > 0 ? (size.width - 4) / box.buttons.count : 0;
     for (int i = 0; i < box.buttons.count; ++i)
         table.gadgets.push_back({kFirstButton + i, ui::GadgetKind::Button, box.buttons.captions[i],
-                                2 + i * share, buttonsY, share, 48, 0, ""});
+                                 2 + i * share, size.buttonsY, share, kButtonHeight, 0, ""});
 
     box.form = std::make_unique<ui::Form>(runtime, table);
     ui::Form& form = *box.form;
     ui::Rect screen = runtime.workArea();
-    form.placeWindow(screen.x + (screen.width - layout.width()) / 2,
-                     screen.y + (screen.height - layout.height(inputBox)) / 2, layout.width(),
-                     layout.height(inputBox));
+    form.placeWindow(screen.x + (screen.width - size.width) / 2,
+                     screen.y + (screen.height - size.height) / 2, size.width, size.height);
     form.setFont(kTextGadget, kDialogFont);
     for (int i = 0; i < box.buttons.count; ++i)
         form.setFont(kFirstButton + i, kDialogFont);
@@ -124,6 +162,13 @@ int waitForButton(Box& box) {
 }
 
 }  // namespace
+
+std::unique_ptr<ui::Form> buildDialogWindow(ui::Runtime& runtime, DialogKind kind,
+                                            const std::string& text, const std::string& title,
+                                            int flags) {
+    const bool inputBox = kind == DialogKind::Input;
+    return buildBox(runtime, text, title, flags, inputBox, kind != DialogKind::Timed, "").form;
+}
 
 int ScreenDialogs::message(const std::string& text, const std::string& title, int flags) {
     int result = kResultOk;
@@ -204,10 +249,10 @@ int ScreenDialogs::copyableMessage(const std::string& title, const std::string& 
     table.dialog = true;
     const int textHeight = countdown ? 148 - 22 : 148;
     table.gadgets.push_back({kTextGadget, ui::GadgetKind::TextArea, text, 4, 16, 292, textHeight,
-                            ui::kReadOnly, "text"});
+                             ui::kReadOnly, "text"});
     if (countdown)
         table.gadgets.push_back({kProgressGadget, ui::GadgetKind::ProgressBar, "", 4,
-                                16 + textHeight + 2, 292, 18, 0, "progress"});
+                                 16 + textHeight + 2, 292, 18, 0, "progress"});
     table.gadgets.push_back({kOk, ui::GadgetKind::Button, "OK", 2, 168, 148, 30, 0, ""});
     table.gadgets.push_back(
         {kCopy, ui::GadgetKind::Button, mode == 1 ? "Iesire" : "Copy", 152, 168, 148, 30, 0, ""});

@@ -2,13 +2,15 @@
 // copyable message. Callers use this interface, so tests can give the answers.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "shell/dialog_layout.h"
 
 namespace vandrix::ui {
+class Form;
 class Runtime;
-}
+}  // namespace vandrix::ui
 
 namespace vandrix::shell {
 
@@ -45,5 +47,13 @@ class ScreenDialogs final : public Dialogs {
   private:
     ui::Runtime& runtime_;
 };
+
+// The window of a message box, input box or timed message as it shows on screen (size, text,
+// field, buttons, fonts and colours), built without waiting for an answer, for checks of what
+// it shows.
+enum class DialogKind { Message, Input, Timed };
+std::unique_ptr<ui::Form> buildDialogWindow(ui::Runtime& runtime, DialogKind kind,
+                                            const std::string& text, const std::string& title,
+                                            int flags);
 
 }  // namespace vandrix::shell

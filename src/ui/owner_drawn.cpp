@@ -70,10 +70,11 @@ void OwnerDrawnButton::paintEvent(QPaintEvent*) {
             break;
     }
 
-    p.setFont(font());
-    const QRect captionRect(0, h / 4, w, h - h / 4);
-    const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip;
+    // A caption too large for the button is drawn smaller rather than cut.
+    const QRect captionRect = buttonCaptionRect(size());
+    const int flags = kButtonCaptionFlags | Qt::TextDontClip;
     const QString caption = detail::displayText(text().toStdString());
+    p.setFont(fittedFont(font(), caption, captionRect.size(), kButtonCaptionFlags));
     if (isEnabled()) {
         p.setPen(textColour);
         p.drawText(captionRect, flags, caption);
@@ -122,10 +123,11 @@ void OwnerDrawnTabBar::paintEvent(QPaintEvent*) {
     const QColor window = toQColor(colours_.windowColour);
     const QColor text = toQColor(colours_.textColour);
     p.fillRect(rect(), window);
-    const int flags = Qt::AlignCenter | Qt::TextSingleLine;
+    const int flags = kTabCaptionFlags;
     for (int i = 0; i < count(); ++i) {
         QRect r = tabRect(i);
         p.fillRect(r, window);
+        p.setFont(fittedFont(font(), tabText(i), tabCaptionRoom(r).size(), flags));
         if (i == currentIndex()) {
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(Qt::black, 1));

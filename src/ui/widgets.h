@@ -102,4 +102,17 @@ class OwnerDrawnTabWidget : public QTabWidget {
 
 QColor toQColor(Colour colour);
 
+// How captions are laid out: a button's centred and word-wrapped from its top, a tab's title
+// centred on one line.
+inline constexpr int kButtonCaptionFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+inline constexpr int kTabCaptionFlags = Qt::AlignCenter | Qt::TextSingleLine;
+
+// The room of an owner-drawn button's caption, and of a tab's title within its tab.
+QRect buttonCaptionRect(const QSize& size);
+QRect tabCaptionRoom(const QRect& tab);
+
+// The font a caption is drawn in: the given one when every line fits the room, else the same
+// face in the largest smaller size that fits (never below a legible least size).
+QFont fittedFont(const QFont& font, const QString& text, const QSize& room, int flags);
+
 }  // namespace vandrix::ui

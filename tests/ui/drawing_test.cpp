@@ -112,5 +112,31 @@ TEST(OwnerDrawnButton, DisabledCaptionIsOutlined) {
             ASSERT_NE(disabled.pixelColor(x, y), text) << x << "," << y;
 }
 
+TEST(OwnerDrawnButton, CaptionTooLargeIsDrawnSmallerInsideTheFrame) {
+    ColourScheme colours;
+    colours.windowColour = ui::rgb(255, 255, 255);
+    colours.textColour = ui::rgb(0, 0, 255);
+    QFont font("DejaVu Sans Mono");
+    font.setPixelSize(20);
+    // One word wider than the button, and two lines taller than the room under its quarter.
+    for (const char* caption : {"Discount", "St.\r\nPoz."}) {
+        ui::OwnerDrawnButton button(colours, "4", nullptr);
+        button.setText(caption);
+        button.setFont(font);
+        button.resize(60, 40);
+        QImage image = render(button);
+        // Ink: the text colour, also where smoothing blends it with the white.
+        int ink = 0, outside = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (QColor c = image.pixelColor(x, y); c.blue() > 200 && c.red() < 200) {
+                    ++ink;
+                    outside += !(x > 2 && x < 57 && y >= 40 / 4 && y < 37);
+                }
+        EXPECT_GT(ink, 20) << caption;
+        EXPECT_EQ(outside, 0) << caption;  // on or beyond the frame, or cut at the bottom
+    }
+}
+
 }  // namespace
 }  // namespace vandrix::shell
