@@ -8,6 +8,7 @@
 #include <cmath>
 #include <memory>
 
+#include "shell/Interfatacolor/interfataincasare.h"
 #include "shell/Interfatacolor/interfatarapoarte.h"
 #include "shell/Interfatacolor/interfatasume.h"
 #include "shell/application.h"
@@ -116,6 +117,8 @@ TEST_F(CaptionFit, WindowsShowEveryCaptionWhole) {
             sale.applyTheme();
             EXPECT_EQ(ui::describeMisfits(ui::captionMisfits(sale.form())), "") << "sale window";
 
+            ui::Form split(runtime, shell::interfataincasare::layout());
+            EXPECT_EQ(ui::describeMisfits(ui::captionMisfits(split)), "") << "split payment";
             ui::Form reports(runtime, shell::interfatarapoarte::layout());
             EXPECT_EQ(ui::describeMisfits(ui::captionMisfits(reports)), "") << "reports";
 
