@@ -84,7 +84,7 @@ void handle(shell::Application& app, ui::Form& form, int gadget) {
             priceDifferenceReports(app);
             break;
         default:
-            break;  // the labels and invoice windows are not built yet
+            break;  // "Printare Etichete" and "Factura la BonFiscal" open nothing yet
     }
 }
 

@@ -60,12 +60,12 @@ void showRemovedLine(shell::Application& app, const std::string& total) {
 
 EntryOutcome processCode(shell::Application& app, const std::string& code, ReceiptGrid& grid,
                          EntryFields& fields) {
-    // 1.-2. The access codes open the back office instead of selling.
+    // The access codes open the back office instead of selling.
     if (shell::integerValue(code) == kBackOfficeCode)
         return EntryOutcome::BackOffice;
     if (!app.settings.adminCode.empty() && code == app.settings.adminCode)
         return EntryOutcome::Administration;
-    // 3.-4. The code must name an article.
+    // The code must name an article.
     if (code.empty()) {
         codeNotFound(app, "Codbar nu este gasit", fields);
         return EntryOutcome::Done;
@@ -81,7 +81,7 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
         codeNotFound(app, "CodBar nu este gasit", fields);
         return EntryOutcome::Done;
     }
-    // 5.-6. The article; a missing article row gives an empty name and the price 0.00.
+    // The article; a missing article row gives an empty name and the price 0.00.
     std::string name, priceText = "0", vatGroup, unit, group;
     {
         auto q = app.db->query("select nume,pret,idtva,um,idgrupa from articol where id=?;",
@@ -107,7 +107,7 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
         return EntryOutcome::Done;
     if (group.empty())
         group = "2";
-    // 7. Nothing is sold in a quantity of zero or less.
+    // Nothing is sold in a quantity of zero or less.
     if (*entered <= 0) {
         app.dialogs.message(
             "Nu putem avea cantitate zero sau negativa\r\n\r\nApasati 1 x sau QTY (daca aveti "
@@ -117,7 +117,7 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
     }
     // The receipt as it was, for a line the fiscal printer could not take.
     const ReceiptGrid before = grid;
-    // 8. Merging into the article's existing rows.
+    // Merging into the article's existing rows.
     bool merged = false;
     shell::Thousandths quantity = *entered;
     if (app.settings.mergeArticles != 0) {
@@ -132,7 +132,7 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
         if (merged)
             quantity = running;
     }
-    // 9.-10. A shop that is not a VAT payer sells everything in group 5.
+    // A shop that is not a VAT payer sells everything in group 5.
     if (app.notVatPayer)
         vatGroup = "5";
     if (!merged)
@@ -151,11 +151,11 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
                    shell::formatCents(shell::kMaxAmount) + ".");
         return EntryOutcome::Done;
     }
-    // 11.-12. The total and the customer display.
+    // The total and the customer display.
     fields.quantity = "1.000";
     fields.total = recomputeReceiptTotals(grid);
     showAddedLine(app, name, amount, fields.total);
-    // 13. The tip must stand alone on its receipt.
+    // The tip must stand alone on its receipt.
     if (code == "0") {
         if (grid.size() > 1) {
             app.dialogs.message(
@@ -169,7 +169,7 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
         grid.select(0);
         return EntryOutcome::Tip;
     }
-    // 14. A discount needs lines to apply to.
+    // A discount needs lines to apply to.
     if (code == "D") {
         if (grid.empty()) {
             app.dialogs.message("Nu putei avea numai discount pe bon\r\n\r\n", "Eroare",

@@ -52,8 +52,8 @@ void SaleDesk::runCode(const std::string& code) {
     showGrid();
     current_ = Field::Entry;
     focusCurrent();
-    // The back office, the tip's price and the discount's percentage are asked in windows of
-    // their own; the sale screen stops here until they exist.
+    // The back office, the tip's price and the discount's percentage have windows of their own,
+    // which this build of the sale screen does not open yet.
     (void)outcome;
 }
 
@@ -248,7 +248,7 @@ void SaleDesk::handle(const ui::Event& event) {
             focusCurrent();
             break;
         default:
-            break;  // windows of later parts of the sale screen
+            break;  // buttons whose windows this build does not open yet
     }
 }
 
@@ -264,7 +264,7 @@ void SaleDesk::updateEnabling() {
 }
 
 void SaleDesk::afterEvent() {
-    // 1. Buttons that need a line or a selection.
+    // Buttons that need a line or a selection.
     updateEnabling();
     // Receipts waiting for the fiscal printer's folder go as soon as it is back.
     constexpr std::int64_t kDeliveryRetryMs = 10'000;
@@ -275,7 +275,7 @@ void SaleDesk::afterEvent() {
             retryDeliveries();
         }
     }
-    // 2. The buyer's fiscal code on the "CUI" button.
+    // The buyer's fiscal code on the "CUI" button.
     if (!app_.buyerFiscalCode.empty() && app_.buyerFiscalCode != cuiShown_) {
         cuiShown_ = app_.buyerFiscalCode;
         form_.setText(kCui, "CUI\r\n" + cuiShown_);
@@ -285,7 +285,7 @@ void SaleDesk::afterEvent() {
     }
     // A quantity typed with its three decimals: back to the entry field.
     shell::leaveCompleteQuantity(form_, kQuantity, kEntry);
-    // 4. Shift held: cash at once, without the question.
+    // Shift held: cash at once, without the question.
     if (app_.ui.shiftHeld()) {
         payNow(1);
         current_ = Field::Entry;

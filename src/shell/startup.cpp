@@ -153,7 +153,7 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     ScreenDialogs dialogs(ui);
     Application app(ui, dialogs);
 
-    // 1. One running copy per user.
+    // One running copy per user.
     auto lock = platform::InstanceLock::acquire(platform::userName());
     if (!lock) {
         ui.systemMessage("Aplicatia ruleaza!", "Eroare");
@@ -161,19 +161,19 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     }
     // The diagnostic log beside the database, opened once this copy owns the working folder.
     app.log.open(DiagnosticLog::kFileName);
-    // 2.-6. Defaults, folders and resource files, palettes; the label printer's connection
+    // Defaults, folders and resource files, palettes; the label printer's connection
     // defaults to "USB" in the settings.
     writeResourceFiles();
     createPalettes();
-    // 7. A waiting update.
+    // A waiting update.
     if (swapInUpdate(ui))
         return 0;
-    // 8. The operating-system version.
+    // The operating-system version.
     if (!platform::systemVersionSupported() && upper(trim(command.firstParameter)) != "WINDOWSXP") {
         ui.systemMessage("Programul ruleaza pe Windows 7 sau versiuni Superioare", "Eroare");
         return 1;
     }
-    // 9.-10. Report and import folders, the settings files.
+    // Report and import folders, the settings files.
     platform::makeDirectory("rapoarte");
     platform::makeDirectory("import");
     app.settings = loadSettings(platform::currentFolderWithSeparator());
@@ -191,7 +191,7 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     if (!platform::writeWholeFile(kRunMarker, ""))
         app.log.warning(std::string("Fisierul ") + kRunMarker + " nu a putut fi scris");
 
-    // 11.-12. The backdrop window; with "winsize" 0 the sale window fits the desktop.
+    // The backdrop window; with "winsize" 0 the sale window fits the desktop.
     SaleWindow sale(app, subsystems);
     sale.openBackdrop();
     if (app.settings.winsize == 0) {
@@ -199,30 +199,30 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
         ui.scaleX = (area.width - 2 * ui.fixedFrameWidth()) / 890.0;
         ui.scaleY = (area.height - ui.captionHeight() - 2 * ui.fixedFrameWidth()) / 600.0;
     }
-    // 14. The database and its schema; 16. the settings that need the working folder ready.
+    // The database and its schema; the settings that need the working folder ready.
     store::Database2020(kDatabaseFile);
     finishSettings(app.settings);
-    // 17. The default font of all gadgets.
+    // The default font of all gadgets.
     ui.defaultFont = {"Lucida Console", static_cast<int>(std::lround(16 * ui.scaleY)), false};
-    // 18.-19. The connection for the run, the open period, the last Z.
+    // The connection for the run, the open period, the last Z.
     openPeriod(app);
     app.lastZ = readLastZ(ui);
-    // 22.-23. The sale window, the operators file, the theme.
+    // The sale window, the operators file, the theme.
     sale.open();
     ensureOperatorsFile();
     sale.applyTheme();
-    // 24. The VAT-payer question; 25. the operator login and the titles.
+    // The VAT-payer question; the operator login and the titles.
     askVatPayer(app);
     login(app);
     sale.setTitles();
-    // 26. The one-time repair of the closed periods' totals.
+    // The one-time repair of the closed periods' totals.
     if (subsystems.repairPeriodTotals)
         if (long last = subsystems.repairPeriodTotals(app); last > 0)
             app.currentPeriod = last < 3 ? 2 : last;
     // Receipts stored before the last end whose files did not reach the fiscal printer.
     if (subsystems.deliverPendingReceipts)
         subsystems.deliverPendingReceipts(app, true);
-    // 27. The event loop, then the shutdown.
+    // The event loop, then the shutdown.
     sale.run();
     shutdown(app);
     if (!platform::deleteFile(kRunMarker))
