@@ -26,6 +26,7 @@ using sale::priceCell;
 using sale::quantityCell;
 using sale::Row;
 using testing::readFileBytes;
+using testing::ScopedTmpDir;
 using testing::ScopedWorkingFolder;
 using testing::TempFolder;
 using testing::writeFileBytes;
@@ -49,25 +50,6 @@ Row discount(double percent) {
     return {"DISCOUNT", "BUC", quantityCell(1000), discountCell(cents(percent)), "-1", "",
             "1",        "1"};
 }
-
-// $TMPDIR pointed at a folder for the test's lifetime, restored afterwards.
-class ScopedTmpDir {
-  public:
-    explicit ScopedTmpDir(const fs::path& folder) {
-        if (const char* old = std::getenv("TMPDIR"))
-            previous_ = old;
-        setenv("TMPDIR", folder.c_str(), 1);
-    }
-    ~ScopedTmpDir() {
-        if (previous_)
-            setenv("TMPDIR", previous_->c_str(), 1);
-        else
-            unsetenv("TMPDIR");
-    }
-
-  private:
-    std::optional<std::string> previous_;
-};
 
 class PrinterFilesTest : public ::testing::Test {
   protected:

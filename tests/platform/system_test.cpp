@@ -10,26 +10,8 @@
 namespace vandrix::platform {
 namespace {
 
+using testing::ScopedTmpDir;
 using testing::TempFolder;
-
-// Sets $TMPDIR for the lifetime of the object and restores what was there.
-class ScopedTmpDir {
-  public:
-    explicit ScopedTmpDir(const std::string& value) {
-        if (const char* old = std::getenv("TMPDIR"))
-            previous_ = old;
-        ::setenv("TMPDIR", value.c_str(), 1);
-    }
-    ~ScopedTmpDir() {
-        if (previous_)
-            ::setenv("TMPDIR", previous_->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-
-  private:
-    std::optional<std::string> previous_;
-};
 
 TEST(TemporaryFolder, IsTmpDirWithASeparatorElseTmp) {
     TempFolder folder;

@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "scenario.h"
+#include "shop.h"
 #include "store/database.h"
 #include "temp_folder.h"
 
@@ -18,21 +19,20 @@ using testing::runScenario;
 class DayEndScenario : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(runScenario(folder.path(), "click DA\nclose\nclick DA\n").exitStatus, 0);
-        db = store::Database::open((folder / "baza.db").string());
-        for (const char* sql : {
-                 "INSERT INTO articol VALUES (1,'APA','BUC',36.75,'2','1','')",
-                 "INSERT INTO articol VALUES (2,'PAINE','BUC',4.50,'2','2','')",
-                 "INSERT INTO codbar VALUES (4,'111','1')",
-                 "INSERT INTO codbar VALUES (5,'222','2')",
-             })
-            ASSERT_TRUE(db->exec(sql)) << sql;
+        std::string failure;
+        db = testing::openShop(folder.path(),
+                               {
+                                   "INSERT INTO articol VALUES (1,'APA','BUC',36.75,'2','1','')",
+                                   "INSERT INTO articol VALUES (2,'PAINE','BUC',4.50,'2','2','')",
+                                   "INSERT INTO codbar VALUES (4,'111','1')",
+                                   "INSERT INTO codbar VALUES (5,'222','2')",
+                               },
+                               failure);
+        ASSERT_TRUE(db) << failure;
     }
 
     void setSetting(const std::string& from, const std::string& to) {
-        std::string settings = readFileBytes(folder / "CaleBonuri.ini");
-        settings.replace(settings.find(from), from.size(), to);
-        testing::writeFileBytes(folder / "CaleBonuri.ini", settings);
+        testing::replaceSetting(folder.path(), from, to);
     }
 
     // Two receipts: APA paid with 100 cash (73.50 with change 26.50... one APA is 36.75) and

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "scenario.h"
+#include "shop.h"
 #include "store/database.h"
 #include "temp_folder.h"
 
@@ -16,36 +17,34 @@ using testing::runScenario;
 class PaymentScenario : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(runScenario(folder.path(), "click DA\nclose\nclick DA\n").exitStatus, 0);
-        fs::create_directories(folder / "Note");
-        db = store::Database::open((folder / "baza.db").string());
-        for (const char* sql : {
-                 "INSERT INTO articol VALUES (1,'APA','BUC',36.75,'1','1','')",
-                 "INSERT INTO articol VALUES (2,'CAIET','BUC',10.00,'3','1','')",
-                 "INSERT INTO articol VALUES (3,'PAINE','BUC',109.00,'2','2','')",
-                 "INSERT INTO articol VALUES (4,'TIMBRU','BUC',5.00,'2','0','')",
-                 "INSERT INTO articol VALUES (5,'ȘOSETE ÎNALTE','PER',12.50,'2','1','')",
-                 "INSERT INTO codbar VALUES (4,'111','1')",
-                 "INSERT INTO codbar VALUES (5,'222','2')",
-                 "INSERT INTO codbar VALUES (6,'333','3')",
-                 "INSERT INTO codbar VALUES (7,'444','4')",
-                 "INSERT INTO codbar VALUES (8,'555','5')",
-                 "INSERT INTO articol VALUES (6,'SCUMP','BUC',99999.99,'1','1','')",
-                 "INSERT INTO articol VALUES (7,'STRICAT','BUC','NaN','1','1','')",
-                 "INSERT INTO articol VALUES (8,'TICHET','BUC',9.35,'1','1','')",
-                 "INSERT INTO articol VALUES (9,'VIRGULA','BUC','12,50','1','1','')",
-                 "INSERT INTO codbar VALUES (9,'666','6')",
-                 "INSERT INTO codbar VALUES (10,'777','7')",
-                 "INSERT INTO codbar VALUES (11,'888','8')",
-                 "INSERT INTO codbar VALUES (12,'999','9')",
-             })
-            ASSERT_TRUE(db->exec(sql)) << sql;
+        std::string failure;
+        db = testing::openShop(
+            folder.path(),
+            {
+                "INSERT INTO articol VALUES (1,'APA','BUC',36.75,'1','1','')",
+                "INSERT INTO articol VALUES (2,'CAIET','BUC',10.00,'3','1','')",
+                "INSERT INTO articol VALUES (3,'PAINE','BUC',109.00,'2','2','')",
+                "INSERT INTO articol VALUES (4,'TIMBRU','BUC',5.00,'2','0','')",
+                "INSERT INTO articol VALUES (5,'ȘOSETE ÎNALTE','PER',12.50,'2','1','')",
+                "INSERT INTO codbar VALUES (4,'111','1')",
+                "INSERT INTO codbar VALUES (5,'222','2')",
+                "INSERT INTO codbar VALUES (6,'333','3')",
+                "INSERT INTO codbar VALUES (7,'444','4')",
+                "INSERT INTO codbar VALUES (8,'555','5')",
+                "INSERT INTO articol VALUES (6,'SCUMP','BUC',99999.99,'1','1','')",
+                "INSERT INTO articol VALUES (7,'STRICAT','BUC','NaN','1','1','')",
+                "INSERT INTO articol VALUES (8,'TICHET','BUC',9.35,'1','1','')",
+                "INSERT INTO articol VALUES (9,'VIRGULA','BUC','12,50','1','1','')",
+                "INSERT INTO codbar VALUES (9,'666','6')",
+                "INSERT INTO codbar VALUES (10,'777','7')",
+                "INSERT INTO codbar VALUES (11,'888','8')",
+                "INSERT INTO codbar VALUES (12,'999','9')",
+            },
+            failure);
+        ASSERT_TRUE(db) << failure;
     }
 
-    void addSetting(const std::string& line) {
-        testing::writeFileBytes(folder / "CaleBonuri.ini",
-                                readFileBytes(folder / "CaleBonuri.ini") + line + "\r\n");
-    }
+    void addSetting(const std::string& line) { testing::addSetting(folder.path(), line); }
 
     testing::ScenarioRun sell(const std::string& steps) {
         return runScenario(folder.path(), steps + "close\nclick DA\n");

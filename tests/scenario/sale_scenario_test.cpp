@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "scenario.h"
+#include "shop.h"
 #include "store/database.h"
 #include "temp_folder.h"
 
@@ -16,23 +17,23 @@ using testing::runScenario;
 class SaleScenario : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(runScenario(folder.path(), "click DA\nclose\nclick DA\n").exitStatus, 0);
-        auto db = store::Database::open((folder / "baza.db").string());
-        for (const char* sql : {
-                 "INSERT INTO articol VALUES (1,'APA PLATA','BUC',1.50,'2','1','')",
-                 "INSERT INTO articol VALUES (2,'PAINE','BUC',0.99,'2','2','')",
-                 "INSERT INTO articol VALUES (3,'MERE','KG',36.75,'','1','')",
-                 "INSERT INTO codbar VALUES (4,'111','1')",
-                 "INSERT INTO codbar VALUES (5,'222','2')",
-                 "INSERT INTO codbar VALUES (6,'333','3')",
-             })
-            ASSERT_TRUE(db->exec(sql)) << sql;
+        std::string failure;
+        auto db = testing::openShop(
+            folder.path(),
+            {
+                "INSERT INTO articol VALUES (1,'APA PLATA','BUC',1.50,'2','1','')",
+                "INSERT INTO articol VALUES (2,'PAINE','BUC',0.99,'2','2','')",
+                "INSERT INTO articol VALUES (3,'MERE','KG',36.75,'','1','')",
+                "INSERT INTO codbar VALUES (4,'111','1')",
+                "INSERT INTO codbar VALUES (5,'222','2')",
+                "INSERT INTO codbar VALUES (6,'333','3')",
+            },
+            failure);
+        ASSERT_TRUE(db) << failure;
     }
 
     void setSetting(const std::string& from, const std::string& to) {
-        std::string settings = testing::readFileBytes(folder / "CaleBonuri.ini");
-        settings.replace(settings.find(from), from.size(), to);
-        testing::writeFileBytes(folder / "CaleBonuri.ini", settings);
+        testing::replaceSetting(folder.path(), from, to);
     }
 
     testing::ScenarioRun sell(const std::string& steps) {

@@ -44,4 +44,17 @@ void writeFileBytes(const std::filesystem::path& file, const std::string& bytes)
     out << bytes;
 }
 
+ScopedTmpDir::ScopedTmpDir(const std::string& value) {
+    if (const char* old = std::getenv("TMPDIR"))
+        previous_ = old;
+    ::setenv("TMPDIR", value.c_str(), 1);
+}
+
+ScopedTmpDir::~ScopedTmpDir() {
+    if (previous_)
+        ::setenv("TMPDIR", previous_->c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
+}
+
 }  // namespace vandrix::testing

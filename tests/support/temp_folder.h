@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace vandrix::testing {
@@ -29,6 +30,18 @@ class ScopedWorkingFolder {
 
   private:
     std::filesystem::path previous_;
+};
+
+// Sets $TMPDIR for its lifetime and restores what was there.
+class ScopedTmpDir {
+  public:
+    explicit ScopedTmpDir(const std::string& value);
+    ~ScopedTmpDir();
+    ScopedTmpDir(const ScopedTmpDir&) = delete;
+    ScopedTmpDir& operator=(const ScopedTmpDir&) = delete;
+
+  private:
+    std::optional<std::string> previous_;
 };
 
 // Whole-file helpers for checks.
