@@ -155,21 +155,37 @@ VatSums vatSums(const sale::ReceiptGrid& grid, const VatRates& rates) {
     return sums;
 }
 
-StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt,
-                           const BeforeRows& beforeRows) {
+namespace {
+
+// The rows of a receipt in one transaction: its ids, the caller's work before the rows, the
+// lines, then the receipt's own row as insertReceipt writes it. A refused COMMIT whose rows are
+// in the database all the same counts as stored.
+StoredReceipt storeRows(
+    store::Database& db, const ReceiptToStore& receipt, bool numbered, const BeforeRows& beforeRows,
+    const std::function<bool(const Ids&, const std::string& stamp)>& insertReceipt) {
     StoredReceipt result;
-    const sale::ReceiptGrid& grid = *receipt.grid;
-    const VatRates rates = readVatRates(db);
-    const VatSums sums = vatSums(grid, rates);
     const std::string stamp = platform::databaseStamp(receipt.time);
     result.stored = db.transaction([&] {
-        Ids ids = nextIds(db, receipt.period, true);
+        const Ids ids = nextIds(db, receipt.period, numbered);
         result.receiptId = ids.receiptId;
         result.receiptNumber = ids.receiptNumber;
         if (beforeRows && !beforeRows(ids.receiptId))
             return false;
-        if (!insertLines(db, grid, ids))
-            return false;
+        return insertLines(db, *receipt.grid, ids) && insertReceipt(ids, stamp);
+    });
+    if (!result.stored) {
+        result.error = db.lastError();
+        result.stored = result.receiptId > 0 && receiptRowExists(db, result.receiptId, stamp);
+    }
+    return result;
+}
+
+}  // namespace
+
+StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt,
+                           const BeforeRows& beforeRows) {
+    const VatSums sums = vatSums(*receipt.grid, readVatRates(db));
+    return storeRows(db, receipt, true, beforeRows, [&](const Ids& ids, const std::string& stamp) {
         // The receipt's value is the sum of its line values less the discount, to the cent,
         // the same amount the screen showed and the fiscal printer's file adds up to.
         store::Params values = {std::to_string(ids.receiptId),
@@ -185,46 +201,28 @@ StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt,
                                 formatCents(receipt.paidByMode[4]),
                                 receipt.cui,
                                 std::to_string(receipt.period)};
-        for (int g = 1; g <= 5; ++g)
-            values.push_back(sums.vat[static_cast<size_t>(g)]);
-        for (int g = 1; g <= 5; ++g)
-            values.push_back(sums.gross[static_cast<size_t>(g)]);
+        for (size_t g = 1; g <= 5; ++g)
+            values.push_back(sums.vat[g]);
+        for (size_t g = 1; g <= 5; ++g)
+            values.push_back(sums.gross[g]);
         values.push_back(receipt.pos);
         return db.exec("Insert into bon values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?);",
                        values);
     });
-    if (!result.stored) {
-        result.error = db.lastError();
-        result.stored = result.receiptId > 0 && receiptRowExists(db, result.receiptId, stamp);
-    }
-    return result;
 }
 
 StoredReceipt storeTipReceipt(store::Database& db, const ReceiptToStore& receipt, bool numbered,
                               const BeforeRows& beforeRows) {
-    StoredReceipt result;
-    const std::string stamp = platform::databaseStamp(receipt.time);
-    const sale::ReceiptGrid& grid = *receipt.grid;
-    result.stored = db.transaction([&] {
-        Ids ids = nextIds(db, receipt.period, numbered);
-        result.receiptId = ids.receiptId;
-        result.receiptNumber = ids.receiptNumber;
-        if (beforeRows && !beforeRows(ids.receiptId))
-            return false;
-        if (!insertLines(db, grid, ids))
-            return false;
-        const std::string value = formatCents(sale::receiptTotal(grid));
-        return db.exec(
-            "Insert into bon (id,nrbon,databon,valbon,incasatbon,restbon,valbonmasa,nrbonmasa,"
-            "card,numerar,cui,eod) values (?,?,?,?,?,?,?,?,?,?,?,?);",
-            {std::to_string(ids.receiptId), std::to_string(ids.receiptNumber), stamp, value, "0",
-             "0", "0", "0", "0", value, receipt.cui, std::to_string(receipt.period)});
-    });
-    if (!result.stored) {
-        result.error = db.lastError();
-        result.stored = result.receiptId > 0 && receiptRowExists(db, result.receiptId, stamp);
-    }
-    return result;
+    return storeRows(
+        db, receipt, numbered, beforeRows, [&](const Ids& ids, const std::string& stamp) {
+            const std::string value = formatCents(sale::receiptTotal(*receipt.grid));
+            return db.exec(
+                "Insert into bon (id,nrbon,databon,valbon,incasatbon,restbon,"
+                "valbonmasa,nrbonmasa,card,numerar,cui,eod) values "
+                "(?,?,?,?,?,?,?,?,?,?,?,?);",
+                {std::to_string(ids.receiptId), std::to_string(ids.receiptNumber), stamp, value,
+                 "0", "0", "0", "0", "0", value, receipt.cui, std::to_string(receipt.period)});
+        });
 }
 
 }  // namespace vandrix::fiscal
