@@ -92,8 +92,9 @@ void runDailyReport(shell::Application& app, ReportKind kind) {
             return;
         }
         app.lastZ = now;
-        platform::writeLines("lastz", {std::to_string(now), std::to_string(closing)},
-                             platform::Encoding::Ansi);
+        if (!platform::writeLines("lastz", {std::to_string(now), std::to_string(closing)},
+                                  platform::Encoding::Ansi))
+            app.log.error("Fisierul lastz nu a putut fi scris dupa raportul Z");
     } else {
         app.dialogs.message(
             "Rog Confirmati Raportul X pe casa de marcat\r\n" + shell::formatCents(total) + "\r\n",

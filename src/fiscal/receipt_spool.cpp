@@ -152,7 +152,8 @@ void discardReceiptFiles(const std::string& name, const shell::Settings& setting
         for (const std::string& path : {folder + file, folder + file + platform::kPlacingSuffix})
             if (platform::fileExists(path))
                 platform::deleteFile(path);
-    platform::syncFolder(folder);
+    // The removal needs no sync to be right: files left by a crash are removed at start.
+    static_cast<void>(platform::syncFolder(folder));
 }
 
 void removeUnfinishedWrites(const shell::Settings& settings) {

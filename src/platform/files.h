@@ -22,8 +22,8 @@ inline bool missingOrEmpty(const std::string& path) {
 }
 
 bool makeDirectory(const std::string& path);  // one level; true when it exists afterwards
-bool copyFile(const std::string& from, const std::string& to);  // replaces the target
-bool moveFile(const std::string& from, const std::string& to);  // replaces the target
+[[nodiscard]] bool copyFile(const std::string& from, const std::string& to);  // replaces the target
+[[nodiscard]] bool moveFile(const std::string& from, const std::string& to);  // replaces the target
 bool deleteFile(const std::string& path);                       // also a read-only file
 bool deleteTree(const std::string& path);                       // a file or a whole folder
 
@@ -31,10 +31,10 @@ std::optional<std::string> readWholeFile(const std::string& path);
 
 // Writes the bytes complete under a temporary name beside the target, flushes them to disk and
 // closes it, then renames it to its final name, so no reader ever sees a half-written file.
-bool writeWholeFile(const std::string& path, const std::string& bytes);
+[[nodiscard]] bool writeWholeFile(const std::string& path, const std::string& bytes);
 
 // Flushes a folder's entries (files created, renamed or removed in it) to disk.
-bool syncFolder(const std::string& path);
+[[nodiscard]] bool syncFolder(const std::string& path);
 
 // The names of the regular files in a folder (not its subfolders), sorted; empty when the
 // folder cannot be read.
@@ -54,14 +54,14 @@ enum class Placement {
 // renamed to `from` + kPlacingSuffix, the copy renamed to `to` and the marker removed;
 // resumePlacement finishes such a move that a crash interrupted, so a file is never handed over
 // twice nor lost.
-Placement placeFile(const std::string& from, const std::string& to);
+[[nodiscard]] Placement placeFile(const std::string& from, const std::string& to);
 inline constexpr const char* kPlacingSuffix = ".livrare";
 // Finishes an interrupted move of `from` to `to` (the marker `from` + kPlacingSuffix is there):
 // Placed when the file reached `to` (and maybe was taken by the other program since).
-Placement resumePlacement(const std::string& from, const std::string& to);
+[[nodiscard]] Placement resumePlacement(const std::string& from, const std::string& to);
 
 // Copies a file into another folder under its final name the same way, never replacing a file
 // there.
-Placement placeCopy(const std::string& from, const std::string& to);
+[[nodiscard]] Placement placeCopy(const std::string& from, const std::string& to);
 
 }  // namespace vandrix::platform

@@ -21,8 +21,8 @@ std::string encodeLines(const std::vector<std::string>& lines, Encoding encoding
 std::string encodeLines(const std::vector<EncodedLine>& lines);
 
 // Writes the lines complete (see writeWholeFile). False when the file cannot be written.
-bool writeLines(const std::string& path, const std::vector<std::string>& lines, Encoding encoding);
-bool writeLines(const std::string& path, const std::vector<EncodedLine>& lines);
+[[nodiscard]] bool writeLines(const std::string& path, const std::vector<std::string>& lines, Encoding encoding);
+[[nodiscard]] bool writeLines(const std::string& path, const std::vector<EncodedLine>& lines);
 
 // The lines of a file, without their line ends (CR LF, LF or a lone CR at the end of a line);
 // nullopt when the file cannot be read. A last line without a line end still counts.

@@ -148,9 +148,17 @@ std::string SaleDesk::paymentQuestion(int mode) {
     }
 }
 
-int SaleDesk::paymentQuestionFlags(int mode) {
-    const int icons[] = {0, 0, shell::kIconError, shell::kIconInformation, shell::kIconWarning};
-    return shell::kButtonsYesNo + icons[mode];
+shell::DialogFlags SaleDesk::paymentQuestionFlags(int mode) {
+    switch (mode) {
+        case 2:
+            return shell::kButtonsYesNo + shell::kIconError;
+        case 3:
+            return shell::kButtonsYesNo + shell::kIconInformation;
+        case 4:
+            return shell::kButtonsYesNo + shell::kIconWarning;
+        default:
+            return shell::kButtonsYesNo;
+    }
 }
 
 void SaleDesk::pay(int mode) {

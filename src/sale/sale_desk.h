@@ -8,6 +8,7 @@
 
 #include "sale/article_entry.h"
 #include "sale/receipt_grid.h"
+#include "shell/dialog_layout.h"
 #include "shell/sale_operations.h"
 
 namespace vandrix::shell {
@@ -44,7 +45,7 @@ class SaleDesk final : public shell::SaleOperations {
     static std::string amountText(int mode, const std::string& entry, const std::string& quantity,
                                   const std::string& total);
     static std::string paymentQuestion(int mode);
-    static int paymentQuestionFlags(int mode);
+    static shell::DialogFlags paymentQuestionFlags(int mode);
 
   private:
     enum class Field { Entry, Quantity };

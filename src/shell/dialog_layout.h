@@ -20,6 +20,11 @@ enum DialogFlags {
     kIconInformation = 64,
 };
 
+// A button set and an icon together: kButtonsYesNo + kIconError.
+constexpr DialogFlags operator+(DialogFlags a, DialogFlags b) {
+    return static_cast<DialogFlags>(static_cast<int>(a) + static_cast<int>(b));
+}
+
 struct DialogLayout {
     int widthChars = 0;  // W
     int lines = 0;       // L

@@ -165,26 +165,27 @@ int waitForButton(Box& box) {
 
 std::unique_ptr<ui::Form> buildDialogWindow(ui::Runtime& runtime, DialogKind kind,
                                             const std::string& text, const std::string& title,
-                                            int flags) {
+                                            DialogFlags flags) {
     const bool inputBox = kind == DialogKind::Input;
     return buildBox(runtime, text, title, flags, inputBox, kind != DialogKind::Timed, "").form;
 }
 
-int ScreenDialogs::message(const std::string& text, const std::string& title, int flags) {
-    int result = kResultOk;
+DialogResult ScreenDialogs::message(const std::string& text, const std::string& title,
+                                    DialogFlags flags) {
+    DialogResult result = kResultOk;
     {
         ui::DimLayer dim(runtime_);
         runtime_.pause(1);
         Box box = buildBox(runtime_, text, title, flags, false, true, "");
         int index = waitForButton(box);
-        result = index >= 0 ? box.buttons.results[index] : kResultOk;
+        result = index >= 0 ? static_cast<DialogResult>(box.buttons.results[index]) : kResultOk;
     }
     runtime_.transcript("message " + title + " | " + text + " | " + std::to_string(result));
     return result;
 }
 
 std::string ScreenDialogs::input(const std::string& text, const std::string& title,
-                                 const std::string& initial, int flags) {
+                                 const std::string& initial, DialogFlags flags) {
     static const char* const kNames[] = {"Ok", "Yes", "No", "Cancel"};
     std::string result;
     bool closed = false;
@@ -216,7 +217,7 @@ std::string ScreenDialogs::input(const std::string& text, const std::string& tit
     return result;
 }
 
-int ScreenDialogs::timedMessage(const std::string& text, const std::string& title, int flags,
+int ScreenDialogs::timedMessage(const std::string& text, const std::string& title, DialogFlags flags,
                                 int milliseconds) {
     {
         ui::DimLayer dim(runtime_);

@@ -17,14 +17,15 @@ namespace vandrix::shell {
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
-    // Returns 0 (OK or closed), 2 (RENUNTA), 6 (DA) or 7 (NU).
-    virtual int message(const std::string& text, const std::string& title, int flags) = 0;
+    // OK (also when closed), RENUNTA, DA or NU; the numbers 0, 2, 6, 7 are the transcript's.
+    virtual DialogResult message(const std::string& text, const std::string& title,
+                                 DialogFlags flags) = 0;
     // Returns "Ok|text", "Yes|text", "No|text" or "Cancel|text"; closing the box asks
     // "Inchidem?": DA ends the program, NU returns the text alone.
     virtual std::string input(const std::string& text, const std::string& title,
-                              const std::string& initial, int flags) = 0;
+                              const std::string& initial, DialogFlags flags) = 0;
     // Shows the text without buttons for the given time (or until closed); returns 0.
-    virtual int timedMessage(const std::string& text, const std::string& title, int flags,
+    virtual int timedMessage(const std::string& text, const std::string& title, DialogFlags flags,
                              int milliseconds) = 0;
     // Returns 1 when it closed because the time ran out, 0 otherwise. Mode 1 names the second
     // button "Iesire" instead of "Copy".
@@ -36,10 +37,11 @@ class Dialogs {
 class ScreenDialogs final : public Dialogs {
   public:
     explicit ScreenDialogs(ui::Runtime& runtime) : runtime_(runtime) {}
-    int message(const std::string& text, const std::string& title, int flags) override;
+    DialogResult message(const std::string& text, const std::string& title,
+                         DialogFlags flags) override;
     std::string input(const std::string& text, const std::string& title, const std::string& initial,
-                      int flags) override;
-    int timedMessage(const std::string& text, const std::string& title, int flags,
+                      DialogFlags flags) override;
+    int timedMessage(const std::string& text, const std::string& title, DialogFlags flags,
                      int milliseconds) override;
     int copyableMessage(const std::string& title, const std::string& text, int milliseconds,
                         int mode) override;
@@ -54,6 +56,6 @@ class ScreenDialogs final : public Dialogs {
 enum class DialogKind { Message, Input, Timed };
 std::unique_ptr<ui::Form> buildDialogWindow(ui::Runtime& runtime, DialogKind kind,
                                             const std::string& text, const std::string& title,
-                                            int flags);
+                                            DialogFlags flags);
 
 }  // namespace vandrix::shell

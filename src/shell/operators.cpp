@@ -40,9 +40,9 @@ std::optional<std::string> findOperatorInFile(const std::string& typedPassword) 
     return findOperator(*lines, typedPassword);
 }
 
-void ensureOperatorsFile() {
-    if (platform::missingOrEmpty(kOperators))
-        platform::writeLines(kOperators, {"Operator=5193"}, platform::Encoding::Ansi);
+bool ensureOperatorsFile() {
+    return !platform::missingOrEmpty(kOperators) ||
+           platform::writeLines(kOperators, {"Operator=5193"}, platform::Encoding::Ansi);
 }
 
 }  // namespace vandrix::shell

@@ -21,6 +21,6 @@ std::optional<std::string> findOperator(const std::vector<std::string>& lines,
 std::optional<std::string> findOperatorInFile(const std::string& typedPassword);
 
 // Writes "operatori.ini" with its default line when it is missing or empty.
-void ensureOperatorsFile();
+[[nodiscard]] bool ensureOperatorsFile();  // false when the file could not be written
 
 }  // namespace vandrix::shell

@@ -31,19 +31,21 @@ const std::pair<const char*, const char*> kPalettes[] = {
 
 }  // namespace
 
-void createPalettes() {
+bool createPalettes() {
+    bool written = true;
     if (platform::fileExists(kFolder) && !platform::isDirectory(kFolder))
         platform::deleteFile(kFolder);
     platform::makeDirectory(kFolder);
     for (const auto& [name, line] : kPalettes) {
         std::string path = platform::joinPath(kFolder, name);
         if (platform::missingOrEmpty(path))
-            platform::writeLines(path, {line}, platform::Encoding::Utf8);
+            written = platform::writeLines(path, {line}, platform::Encoding::Utf8) && written;
     }
     // The empty palette is the user's to fill; once there it is never touched.
     std::string empty = platform::joinPath(kFolder, "default.txt");
     if (!platform::fileExists(empty))
-        platform::writeWholeFile(empty, "");
+        written = platform::writeWholeFile(empty, "") && written;
+    return written;
 }
 
 Palette parsePaletteLine(const std::string& line) {

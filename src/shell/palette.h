@@ -15,7 +15,7 @@ using Palette = std::array<Colour, 17>;
 
 // The folder "Palette" and its files: the seven named palettes rewritten when missing or
 // empty, an empty "default.txt" when missing.
-void createPalettes();
+[[nodiscard]] bool createPalettes();  // false when a palette file could not be written
 
 // The palette of the PALETTE setting: the first line (ANSI) of that file split at ",", fields
 // read as integers ("$" hexadecimal). All 0 when the setting or the file is empty.

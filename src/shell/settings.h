@@ -24,6 +24,8 @@ std::string defaultPaymentCode(int number);
 
 struct Settings {
     std::string baseFolder;  // absolute working folder with a trailing separator
+    // Settings files whose defaults could not be written at start (for the log).
+    std::vector<std::string> filesNotWritten;
 
     // "CaleBonuri.ini"
     // Folders, as read (they may hold "\"; users convert with platform::toPlatformPath).

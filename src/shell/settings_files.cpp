@@ -37,7 +37,8 @@ void loadDepartmentMap(Settings& settings) {
         std::vector<std::string> lines;
         for (int d = 0; d <= 9; ++d)
             lines.push_back("dep" + std::to_string(d) + "=grupa" + std::to_string(d));
-        platform::writeLines(kGrupa, lines, Encoding::Utf8);
+        if (!platform::writeLines(kGrupa, lines, Encoding::Utf8))
+            settings.filesNotWritten.push_back(kGrupa);
     }
     applyDepartmentLines(settings, readUtf8OrAnsiLines(kGrupa));
 }
@@ -58,9 +59,10 @@ void loadPaymentModes(Settings& settings) {
     for (size_t i = 0; i < 4; ++i)
         settings.paymentModes[i + 1] = PaymentMode{defaults[i], "", static_cast<int>(i + 1)};
     if (platform::missingOrEmpty(kModuriPlata)) {
-        platform::writeLines(kModuriPlata,
-                             {"1=C A S H|0", "2= C A R D|1", "3=BONURI|4", "4=CREDIT|6"},
-                             Encoding::Ansi);
+        if (!platform::writeLines(kModuriPlata,
+                                  {"1=C A S H|0", "2= C A R D|1", "3=BONURI|4", "4=CREDIT|6"},
+                                  Encoding::Ansi))
+            settings.filesNotWritten.push_back(kModuriPlata);
     }
     auto lines = platform::readLines(kModuriPlata, Encoding::Ansi);
     if (lines)
@@ -132,7 +134,7 @@ void finishSettings(Settings& settings) {
     settings.noteDir = withSeparator(settings.noteDir);
 }
 
-void rewriteCaleBonuriAfterZini(const Settings& settings) {
+bool rewriteCaleBonuriAfterZini(const Settings& settings) {
     std::vector<std::string> lines;
     if (!settings.serverDir.empty())
         lines.push_back("ServerDir=" + settings.serverDir);
@@ -142,7 +144,7 @@ void rewriteCaleBonuriAfterZini(const Settings& settings) {
         lines.push_back("param2=" + settings.param2);
     if (!settings.adminCode.empty())
         lines.push_back("param3=" + settings.adminCode);
-    platform::writeLines(kCaleBonuri, lines, Encoding::Utf8);
+    return platform::writeLines(kCaleBonuri, lines, Encoding::Utf8);
 }
 
 }  // namespace vandrix::shell

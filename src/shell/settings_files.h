@@ -22,6 +22,6 @@ void finishSettings(Settings& settings);
 
 // The rewrite of "CaleBonuri.ini" when "ZINI" opened a period: only the ServerDir and param
 // lines are kept.
-void rewriteCaleBonuriAfterZini(const Settings& settings);
+[[nodiscard]] bool rewriteCaleBonuriAfterZini(const Settings& settings);
 
 }  // namespace vandrix::shell

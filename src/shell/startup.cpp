@@ -35,21 +35,24 @@ constexpr const char* kRunMarker = "vandrix.ruleaza";
 
 // Writes a resource file in full unless an empty file of that name is there: a missing file is
 // created, one with any content rewritten, an empty one left alone.
-void writeResource(const std::string& path, std::string_view bytes) {
+bool writeResource(const std::string& path, std::string_view bytes) {
     if (bytes.empty() || platform::fileSize(path) == 0)
-        return;
-    platform::writeWholeFile(path, std::string(bytes));
+        return true;
+    return platform::writeWholeFile(path, std::string(bytes));
 }
 
-void writeResourceFiles() {
+void writeResourceFiles(Application& app) {
     for (const char* folder : {"Data", "dll", "dll/32bit", "dll/64bit"})
         platform::makeDirectory(folder);
-    for (const char* icon : {"arrow-up-icon.png", "arrow-down-icon.png", "arrow-left-icon.png"})
-        writeResource(std::string("Data/") + icon, resourceBytes(icon));
+    for (const char* icon : {"arrow-up-icon.png", "arrow-down-icon.png", "arrow-left-icon.png"}) {
+        const std::string path = std::string("Data/") + icon;
+        if (!writeResource(path, resourceBytes(icon)))
+            app.log.warning(path + " nu a putut fi scris");
+    }
     std::string bundle = platform::systemCertificateBundle();
     if (!bundle.empty())
-        if (auto bytes = platform::readWholeFile(bundle))
-            writeResource("cacert.pem", *bytes);
+        if (auto bytes = platform::readWholeFile(bundle); bytes && !writeResource("cacert.pem", *bytes))
+            app.log.warning("cacert.pem nu a putut fi scris");
 }
 
 // The update swap: a "vandrixupdate.dat" that differs from the running program replaces it.
@@ -88,7 +91,8 @@ void openPeriod(Application& app) {
             app.log.error("Perioada " + std::to_string(open) +
                           " nu a putut fi deschisa: " + app.db->lastError());
         if (app.settings.zini > 0)
-            rewriteCaleBonuriAfterZini(app.settings);
+            if (!rewriteCaleBonuriAfterZini(app.settings))
+                app.log.warning("CaleBonuri.ini nu a putut fi rescris dupa ZINI");
     }
     app.currentPeriod = open;
 }
@@ -118,7 +122,7 @@ void askVatPayer(Application& app) {
 
 void shutdown(Application& app) {
     app.display.set("        PAUZA       ", "       TEHNICA      ");
-    app.dialogs.timedMessage("Sincronizare Baza Date / Echipamente\r\n\r\n", "Sincronizare", 0,
+    app.dialogs.timedMessage("Sincronizare Baza Date / Echipamente\r\n\r\n", "Sincronizare", kButtonsOk,
                              3500);
 }
 
@@ -163,8 +167,9 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     app.log.open(DiagnosticLog::kFileName);
     // Defaults, folders and resource files, palettes; the label printer's connection
     // defaults to "USB" in the settings.
-    writeResourceFiles();
-    createPalettes();
+    writeResourceFiles(app);
+    if (!createPalettes())
+        app.log.warning("Fisierele din Palette nu au putut fi scrise toate");
     // A waiting update.
     if (swapInUpdate(ui))
         return 0;
@@ -177,6 +182,8 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     platform::makeDirectory("rapoarte");
     platform::makeDirectory("import");
     app.settings = loadSettings(platform::currentFolderWithSeparator());
+    for (const std::string& file : app.settings.filesNotWritten)
+        app.log.warning(file + " nu a putut fi scris");
     app.palette = readPalette(app.settings.palette);
     ui.scaleX = app.settings.scaleX;
     ui.scaleY = app.settings.scaleY;
@@ -209,7 +216,8 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     app.lastZ = readLastZ(ui);
     // The sale window, the operators file, the theme.
     sale.open();
-    ensureOperatorsFile();
+    if (!ensureOperatorsFile())
+        app.log.warning("operatori.ini nu a putut fi scris");
     sale.applyTheme();
     // The VAT-payer question; the operator login and the titles.
     askVatPayer(app);

@@ -85,11 +85,13 @@ Runtime::Runtime(int& argc, char** argv, const RuntimeOptions& options) {
             std::sscanf(size.c_str(), "%dx%d", &screenWidth, &screenHeight);
         screenConfig_ = platform::temporaryFolder() + "vandrix-screen-" +
                         std::to_string(platform::processId()) + ".json";
-        platform::writeWholeFile(screenConfig_,
-                                 "{\"screens\":[{\"name\":\"Casa\",\"x\":0,\"y\":0,\"width\":" +
-                                     std::to_string(screenWidth) +
-                                     ",\"height\":" + std::to_string(screenHeight) +
-                                     ",\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}]}");
+        if (!platform::writeWholeFile(
+                screenConfig_, "{\"screens\":[{\"name\":\"Casa\",\"x\":0,\"y\":0,\"width\":" +
+                                   std::to_string(screenWidth) +
+                                   ",\"height\":" + std::to_string(screenHeight) +
+                                   ",\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}]}"))
+            std::cerr << "cannot write the offscreen screen's description " << screenConfig_
+                      << "\n";
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + screenConfig_.c_str());
         qInstallMessageHandler(quietOffscreenNotes);
         std::time_t start = std::time(nullptr);

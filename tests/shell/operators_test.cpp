@@ -65,19 +65,19 @@ TEST(OperatorsFile, DefaultIsWrittenWhenMissingOrEmptyAndReadAsAnsi) {
     TempFolder folder;
     ScopedWorkingFolder cwd(folder.path());
     EXPECT_EQ(findOperatorInFile("5193"), std::nullopt);  // no file: nobody matches
-    ensureOperatorsFile();
+    EXPECT_TRUE(ensureOperatorsFile());
     EXPECT_EQ(readFileBytes(folder / "operatori.ini"), "Operator=5193\r\n");
     EXPECT_EQ(findOperatorInFile("05193"), "Operator");
 
     writeFileBytes(folder / "operatori.ini", "");
-    ensureOperatorsFile();
+    EXPECT_TRUE(ensureOperatorsFile());
     EXPECT_EQ(readFileBytes(folder / "operatori.ini"), "Operator=5193\r\n");
 
     // "Ştefan" with the code page's S cedilla (0xAA); an existing file is left alone.
     writeFileBytes(folder / "operatori.ini",
                    "\xAA"
                    "tefan=7\r\n");
-    ensureOperatorsFile();
+    EXPECT_TRUE(ensureOperatorsFile());
     EXPECT_EQ(readFileBytes(folder / "operatori.ini"),
               "\xAA"
               "tefan=7\r\n");

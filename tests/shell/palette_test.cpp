@@ -42,7 +42,7 @@ class PaletteTest : public ::testing::Test {
 };
 
 TEST_F(PaletteTest, WritesTheEightFilesInAnEmptyFolder) {
-    createPalettes();
+    EXPECT_TRUE(createPalettes());
     size_t count = 0;
     for (const auto& entry : fs::directory_iterator(palette)) {
         (void)entry;
@@ -54,12 +54,12 @@ TEST_F(PaletteTest, WritesTheEightFilesInAnEmptyFolder) {
 }
 
 TEST_F(PaletteTest, RestoresMissingOrEmptyFilesAndKeepsEditedOnes) {
-    createPalettes();
+    EXPECT_TRUE(createPalettes());
     fs::remove(palette / "solarized.txt");
     writeFileBytes(palette / "tomorrow.txt", "");
     writeFileBytes(palette / "tomorrownight.txt", "1,2,3\r\n");
     writeFileBytes(palette / "default.txt", "$010101\r\n");
-    createPalettes();
+    EXPECT_TRUE(createPalettes());
     EXPECT_EQ(readFileBytes(palette / "solarized.txt"), kExpected[0].second);
     EXPECT_EQ(readFileBytes(palette / "tomorrow.txt"), kExpected[3].second);
     EXPECT_EQ(readFileBytes(palette / "tomorrownight.txt"), "1,2,3\r\n");
@@ -67,9 +67,9 @@ TEST_F(PaletteTest, RestoresMissingOrEmptyFilesAndKeepsEditedOnes) {
 }
 
 TEST_F(PaletteTest, DefaultPaletteIsCreatedOnlyWhenMissing) {
-    createPalettes();
+    EXPECT_TRUE(createPalettes());
     fs::remove(palette / "default.txt");
-    createPalettes();
+    EXPECT_TRUE(createPalettes());
     ASSERT_TRUE(fs::is_regular_file(palette / "default.txt"));
     EXPECT_EQ(fs::file_size(palette / "default.txt"), 0u);
 }
@@ -77,7 +77,7 @@ TEST_F(PaletteTest, DefaultPaletteIsCreatedOnlyWhenMissing) {
 TEST_F(PaletteTest, ReplacesAReadOnlyFileNamedPaletteWithTheFolder) {
     writeFileBytes(palette, "not a folder");
     ::chmod(palette.c_str(), 0444);
-    createPalettes();
+    EXPECT_TRUE(createPalettes());
     ASSERT_TRUE(fs::is_directory(palette));
     EXPECT_EQ(readFileBytes(palette / "tomorrow.txt"), kExpected[3].second);
 }
@@ -109,7 +109,7 @@ TEST(PaletteLine, ReadsSixteenEntriesFromOne) {
 }
 
 TEST_F(PaletteTest, ReadsTheChosenFileWhateverTheSeparator) {
-    createPalettes();
+    EXPECT_TRUE(createPalettes());
     Palette tomorrow = readPalette("Palette\\tomorrow.txt");
     EXPECT_EQ(tomorrow[4], 0xffffffu);
     EXPECT_EQ(tomorrow[12], 0x4c4d4du);

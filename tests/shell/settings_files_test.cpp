@@ -181,7 +181,7 @@ TEST_F(SettingsFilesTest, RewriteAfterZiniKeepsOnlyServerDirAndParamLines) {
     Settings s = loadSettings(base);
     finishSettings(s);
     EXPECT_EQ(s.zini, 5);
-    rewriteCaleBonuriAfterZini(s);
+    EXPECT_TRUE(rewriteCaleBonuriAfterZini(s));
     EXPECT_EQ(readFileBytes(folder / "CaleBonuri.ini"),
               crlf({"ServerDir=/srv/bonuri/", "param1=1", "param2=POS.1", "param3=482916730541"}));
     Settings next = loadSettings(base);
@@ -193,10 +193,10 @@ TEST_F(SettingsFilesTest, RewriteAfterZiniKeepsOnlyServerDirAndParamLines) {
 TEST_F(SettingsFilesTest, RewriteAfterZiniLeavesOutEmptyValues) {
     Settings s;
     s.adminCode = "";
-    rewriteCaleBonuriAfterZini(s);
+    EXPECT_TRUE(rewriteCaleBonuriAfterZini(s));
     EXPECT_EQ(readFileBytes(folder / "CaleBonuri.ini"), "");
     s.adminCode = "77";
-    rewriteCaleBonuriAfterZini(s);
+    EXPECT_TRUE(rewriteCaleBonuriAfterZini(s));
     EXPECT_EQ(readFileBytes(folder / "CaleBonuri.ini"), "param3=77\r\n");
 }
 

@@ -47,7 +47,7 @@ TEST_F(CaptionFit, DialogsShowTheirWholeTextAboveTheirButtons) {
     struct Case {
         DialogKind kind;
         std::string text, title;
-        int flags;
+        shell::DialogFlags flags;
     };
     const Case cases[] = {
         {DialogKind::Message,
@@ -64,7 +64,7 @@ TEST_F(CaptionFit, DialogsShowTheirWholeTextAboveTheirButtons) {
          "Eroare", shell::kButtonsOk + shell::kIconError},
         {DialogKind::Input, "Introduceti parola pentru logare:\r\n\r\n", "Parola",
          shell::kButtonsOk},
-        {DialogKind::Timed, "Sincronizare Baza Date / Echipamente\r\n\r\n", "Sincronizare", 0},
+        {DialogKind::Timed, "Sincronizare Baza Date / Echipamente\r\n\r\n", "Sincronizare", shell::kButtonsOk},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -18,23 +18,26 @@ ui::Runtime& testRuntime();
 // Dialogs that record what was asked and answer from a list (OK when it runs out).
 class ScriptedDialogs final : public shell::Dialogs {
   public:
-    std::deque<int> answers;
+    std::deque<shell::DialogResult> answers;
     std::vector<std::string> asked;  // "title | text"
 
-    int message(const std::string& text, const std::string& title, int) override {
+    shell::DialogResult message(const std::string& text, const std::string& title,
+                                shell::DialogFlags) override {
         asked.push_back(title + " | " + text);
         if (answers.empty())
             return shell::kResultOk;
-        int a = answers.front();
+        shell::DialogResult a = answers.front();
         answers.pop_front();
         return a;
     }
     std::string input(const std::string& text, const std::string& title, const std::string&,
-                      int) override {
+                      shell::DialogFlags) override {
         asked.push_back(title + " | " + text);
         return "Ok|";
     }
-    int timedMessage(const std::string&, const std::string&, int, int) override { return 0; }
+    int timedMessage(const std::string&, const std::string&, shell::DialogFlags, int) override {
+        return 0;
+    }
     int copyableMessage(const std::string&, const std::string&, int, int) override { return 0; }
 };
 

@@ -108,6 +108,12 @@ bool writeSynced(const std::string& path, const std::string& bytes) {
     return ::close(fd) == 0 && synced;
 }
 
+// After a rename that has happened: the folder's entries are flushed where the system can. A
+// folder that cannot be synced does not undo the rename; the system writes it in its own time.
+void flushEntries(const std::string& folder) {
+    static_cast<void>(syncFolder(folder));
+}
+
 std::string parentOf(const std::string& path) {
     size_t slash = path.find_last_of('/');
     if (slash == std::string::npos)
@@ -145,11 +151,11 @@ Placement finishCrossDeviceMove(const std::string& marker, const std::string& co
     if (::access(copy.c_str(), F_OK) == 0) {
         if (!renameNoReplace(copy, target))
             return errno == EEXIST ? Placement::TargetExists : Placement::Failed;
-        syncFolder(parentOf(target));
+        flushEntries(parentOf(target));
     }
     // Without the copy the rename happened before (the other program may have taken the file).
     ::unlink(marker.c_str());
-    syncFolder(parentOf(marker));
+    flushEntries(parentOf(marker));
     return Placement::Placed;
 }
 
@@ -167,7 +173,7 @@ Placement moveAcrossDevices(const std::string& src, const std::string& dst) {
         ::unlink(copy.c_str());
         return Placement::Failed;
     }
-    syncFolder(parentOf(src));
+    flushEntries(parentOf(src));
     return finishCrossDeviceMove(marker, copy, dst);
 }
 
@@ -218,8 +224,8 @@ Placement placeFile(const std::string& from, const std::string& to) {
     if (!isDirectory(parentOf(dst)))
         return Placement::FolderMissing;
     if (renameNoReplace(src, dst)) {
-        syncFolder(parentOf(dst));
-        syncFolder(parentOf(src));
+        flushEntries(parentOf(dst));
+        flushEntries(parentOf(src));
         return Placement::Placed;
     }
     switch (errno) {
@@ -257,7 +263,7 @@ Placement placeCopy(const std::string& from, const std::string& to) {
         ::unlink(copy.c_str());
         return exists ? Placement::TargetExists : Placement::Failed;
     }
-    syncFolder(parentOf(dst));
+    flushEntries(parentOf(dst));
     return Placement::Placed;
 }
 
