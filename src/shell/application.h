@@ -53,7 +53,7 @@ class DisplayLines {
 };
 
 struct Application {
-    Application(ui::Runtime& runtime, Dialogs& dialogs) : ui(runtime), dialogs(dialogs) {}
+    Application(ui::Runtime& runtime, Dialogs& boxes) : ui(runtime), dialogs(boxes) {}
 
     ui::Runtime& ui;
     Dialogs& dialogs;
@@ -63,8 +63,8 @@ struct Application {
     Palette palette{};
     std::unique_ptr<store::Database> db;  // the connection every operation uses
 
-    long currentPeriod = 0;  // the open end-of-day period
-    std::time_t lastZ = 0;   // time of the last Z report
+    long currentPeriod = 0;    // the open end-of-day period
+    std::time_t lastZ = 0;     // time of the last Z report
     bool notVatPayer = false;  // every article is sold in VAT group 5
     std::string operatorName = "Operator";
     bool labelLibraryLoaded = false;

@@ -442,8 +442,8 @@ void Form::setText(int gadget, const std::string& text) {
         b->setText(q(text));
     else if (auto* l = qobject_cast<QLabel*>(w))
         l->setText(displayText(text));
-    else if (auto* e = qobject_cast<QPlainTextEdit*>(w))
-        e->setPlainText(displayText(text));
+    else if (auto* area = qobject_cast<QPlainTextEdit*>(w))
+        area->setPlainText(displayText(text));
     else if (auto* c = qobject_cast<QComboBox*>(w)) {
         int i = c->findText(q(text));
         if (i >= 0)

@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"1", "", "2024-03-01 08:00:00"}},
                   {{"2024-03-02 08:00:00", "1.000"}},
                   "-1.000"}),
-    [](const ::testing::TestParamInfo<StockCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<StockCase>& test) { return test.param.name; });
 
 }  // namespace
 }  // namespace vandrix::backoffice

@@ -220,7 +220,7 @@ TEST_P(ReceiptFilesCase, WritesTheThreeFilesRecordByRecord) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Receipts, ReceiptFilesCase, ::testing::ValuesIn(kReceiptCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         [](const auto& test) { return std::string(test.param.label); });
 
 TEST(ReceiptRecords, DiscountAppliesToTheRunningSumAndLaterLinesAddInFull) {
     sale::ReceiptGrid grid;
@@ -460,7 +460,7 @@ TEST_P(ReportRequestCase, WritesTheRequestIntoItsFolder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Reports, ReportRequestCase, ::testing::ValuesIn(kReportCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         [](const auto& test) { return std::string(test.param.label); });
 
 // An X request the driver has not taken yet stays beside the Z request that follows it, in the
 // driver's folder and in the Datecs folder alike.
@@ -522,7 +522,7 @@ TEST_P(CashMovementCase, MovesTheOneLineIntoItsFolder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cash, CashMovementCase, ::testing::ValuesIn(kCashCases),
-                         [](const auto& info) { return std::string(info.param.label); });
+                         [](const auto& test) { return std::string(test.param.label); });
 
 TEST_F(PrinterFilesTest, UndeliveredCashMovementReturnsNothing) {
     fs::remove(folder / "Bonuri");
