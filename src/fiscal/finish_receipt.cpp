@@ -20,7 +20,7 @@ constexpr int kPauseMs = 25;
 
 bool finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const Payment& payment) {
     if (!app.db) {
-        tellReceiptNotStored(app, "baza de date baza.db nu este deschisa", false);
+        tellReceiptNotStored(app, NotStored::DatabaseClosed, "");
         return false;
     }
     // The records do not depend on the receipt's number; its files are named after it.
@@ -49,7 +49,7 @@ bool finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const
     if (!stored.stored) {
         if (spooled)
             discardReceiptFiles(name, app.settings);
-        tellReceiptNotStored(app, stored.error, spoolFailed);
+        tellReceiptNotStored(app, notStoredBecause(stored.errorCode, spoolFailed), stored.error);
         return false;
     }
     // The buyer's fiscal code and the free text belonged to this receipt only.

@@ -1,6 +1,8 @@
 // Delivering the spooled files of stored receipts.
 #include "fiscal/pending_receipts.h"
 
+#include <sqlite3.h>
+
 #include <optional>
 
 #include "fiscal/receipt_spool.h"
@@ -37,25 +39,42 @@ void countPending(shell::Application& app) {
 }
 
 // Why a receipt could not be stored, in the cashier's words.
-std::string storingProblem(const std::string& databaseError, bool spoolFailed) {
-    if (spoolFailed)
-        return "fisierul bonului nu a putut fi scris in folderul " + std::string(kSpoolFolderName) +
-               " (disc plin sau fara drept de scriere?)";
-    if (databaseError.find("locked") != std::string::npos ||
-        databaseError.find("busy") != std::string::npos)
-        return "baza de date baza.db este folosita de alt program";
-    if (databaseError.find("disk is full") != std::string::npos)
-        return "discul este plin";
-    if (databaseError.find("baza.db") != std::string::npos)
-        return databaseError;
+std::string storingProblem(NotStored reason) {
+    switch (reason) {
+        case NotStored::DatabaseClosed:
+            return "baza de date baza.db nu este deschisa";
+        case NotStored::DatabaseBusy:
+            return "baza de date baza.db este folosita de alt program";
+        case NotStored::DiskFull:
+            return "discul este plin";
+        case NotStored::SpoolNotWritten:
+            return "fisierul bonului nu a putut fi scris in folderul " +
+                   std::string(kSpoolFolderName) + " (disc plin sau fara drept de scriere?)";
+        case NotStored::DatabaseRefused:
+            break;
+    }
     return "baza de date baza.db nu a primit bonul";
 }
 
 }  // namespace
 
-void tellReceiptNotStored(shell::Application& app, const std::string& databaseError,
-                          bool spoolFailed) {
-    const std::string problem = storingProblem(databaseError, spoolFailed);
+NotStored notStoredBecause(int databaseErrorCode, bool spoolFailed) {
+    if (spoolFailed)
+        return NotStored::SpoolNotWritten;
+    switch (databaseErrorCode) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return NotStored::DatabaseBusy;
+        case SQLITE_FULL:
+            return NotStored::DiskFull;
+        default:
+            return NotStored::DatabaseRefused;
+    }
+}
+
+void tellReceiptNotStored(shell::Application& app, NotStored reason,
+                          const std::string& databaseError) {
+    const std::string problem = storingProblem(reason);
     app.log.error("Bonul nu a fost salvat: " + problem + " (" + databaseError + ")");
     app.dialogs.message(
         "Plata NU a fost inregistrata!\r\n\r\nBonul nu a putut fi salvat: " + problem +

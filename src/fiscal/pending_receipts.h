@@ -11,10 +11,14 @@ struct Application;
 
 namespace vandrix::fiscal {
 
-// Tells the cashier that a payment was not recorded (nothing stored, nothing sent) and why,
-// from the database's error or the spool that could not be written, and logs it.
-void tellReceiptNotStored(shell::Application& app, const std::string& databaseError,
-                          bool spoolFailed);
+// Why a paid receipt could not be stored.
+enum class NotStored { DatabaseClosed, DatabaseBusy, DiskFull, SpoolNotWritten, DatabaseRefused };
+NotStored notStoredBecause(int databaseErrorCode, bool spoolFailed);
+
+// Tells the cashier that a payment was not recorded (nothing stored, nothing sent) and why, and
+// logs it with the database's own words.
+void tellReceiptNotStored(shell::Application& app, NotStored reason,
+                          const std::string& databaseError);
 
 // Delivers the files of a receipt just stored; when the driver's file cannot go now, the
 // cashier is told which receipt waits and why, and it is delivered later.

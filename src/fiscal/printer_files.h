@@ -1,6 +1,6 @@
-// The files exchanged with the fiscal-printer driver: the three files of a paid receipt (the
-// driver's command file, the note printers' text and the Datecs-style copy), their delivery into
-// the watched folders, the X and Z report requests, cash in and out, and the tip receipt.
+// The files exchanged with the fiscal-printer driver: what a paid receipt's three files are made
+// of, the X and Z report requests, cash in and out, and the tip receipt. A receipt's files are
+// spooled and delivered by fiscal/receipt_spool.h.
 #pragma once
 
 #include <array>

@@ -171,6 +171,10 @@ std::string tipTargetName(const std::string& name) {
     return dash == std::string::npos ? name : name.substr(dash + 1);
 }
 
+void addProblem(DeliveryResult& result, const std::string& problem) {
+    result.problem += (result.problem.empty() ? "" : "; ") + problem;
+}
+
 // A file that prints the receipt: the driver's file in ServerDir, or the Datecs-style copy in
 // DATECS (a shop with that folder prints from it). It waits until it is there.
 void deliverPrinted(const std::string& spooled, const std::string& folder,
@@ -179,7 +183,7 @@ void deliverPrinted(const std::string& spooled, const std::string& folder,
     if (!inSpool(spooled))
         return;
     if (folder.empty()) {
-        result.problems.push_back("folderul " + setting + " nu este setat in CaleBonuri.ini");
+        addProblem(result, "folderul " + setting + " nu este setat in CaleBonuri.ini");
         return;
     }
     const auto placement = moveSpooled(spooled, inFolder(folder, targetName));
@@ -188,7 +192,7 @@ void deliverPrinted(const std::string& spooled, const std::string& folder,
     if (*placement == Placement::Placed)
         result.movedNow = true;
     else
-        result.problems.push_back(why(*placement, folder, targetName));
+        addProblem(result, why(*placement, folder, targetName));
 }
 
 DeliveryResult finish(DeliveryResult result, const std::string& folder, const std::string& name) {
@@ -196,8 +200,6 @@ DeliveryResult finish(DeliveryResult result, const std::string& folder, const st
     for (const std::string& file :
          {name, name + kDatecsSuffix, name + kTextSuffix, name + kCopiedTextSuffix})
         result.waiting = result.waiting || inSpool(folder + file);
-    for (const std::string& p : result.problems)
-        result.problem += (result.problem.empty() ? "" : "; ") + p;
     return result;
 }
 

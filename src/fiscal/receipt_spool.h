@@ -45,10 +45,9 @@ void discardReceiptFiles(const std::string& name, const shell::Settings& setting
 void removeUnfinishedWrites(const shell::Settings& settings);
 
 struct DeliveryResult {
-    bool delivered = false;  // the files that print it are in their folders (now or before)
-    bool movedNow = false;   // one of them went just now
-    bool waiting = false;    // a file of the receipt is still in the spool
-    std::vector<std::string> problems;
+    bool delivered = false;          // the files that print it are in their folders (now or before)
+    bool movedNow = false;           // one of them went just now
+    bool waiting = false;            // a file of the receipt is still in the spool
     std::string problem;             // why it is not delivered, in the cashier's words
     std::vector<std::string> notes;  // what happened to the note printers' copies, for the log
 };

@@ -175,6 +175,7 @@ StoredReceipt storeRows(
     });
     if (!result.stored) {
         result.error = db.lastError();
+        result.errorCode = db.lastErrorCode();
         result.stored = result.receiptId > 0 && receiptRowExists(db, result.receiptId, stamp);
     }
     return result;

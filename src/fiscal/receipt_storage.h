@@ -53,6 +53,7 @@ struct StoredReceipt {
     long receiptId = 0;
     long receiptNumber = 0;
     std::string error;  // the database's words when not stored
+    int errorCode = 0;  // and its result code
 };
 
 // Runs inside the receipt's transaction once its id is known, before its rows are written;

@@ -76,18 +76,13 @@ std::string recomputeReceiptTotals(ReceiptGrid& grid) {
             --discountIndex;
         }
     }
-    shell::Cents total = 0;
-    for (int i = 0; i < grid.size(); ++i)
-        if (!isDiscountRow(grid.row(i)))
-            total += lineAmount(grid.row(i));
     if (discountIndex >= 0) {
         Row discount = grid.row(discountIndex);
         grid.append(discount);
         grid.remove(discountIndex);
-        total -= shell::percentOf(total, discountPercent(discount));
     }
     grid.select(grid.size() - 1);
-    return amountField(total);
+    return amountField(receiptTotal(grid));
 }
 
 }  // namespace vandrix::sale

@@ -108,6 +108,7 @@ sqlite3_stmt* Database::prepare(std::string_view sql, const Params& params) {
     int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &statement, &tail);
     if (rc != SQLITE_OK || !statement) {
         lastError_ = rc != SQLITE_OK ? sqlite3_errmsg(db_) : "empty statement";
+        lastErrorCode_ = rc != SQLITE_OK ? rc & 0xFF : SQLITE_ERROR;
         sqlite3_finalize(statement);
         return nullptr;
     }
@@ -116,11 +117,13 @@ sqlite3_stmt* Database::prepare(std::string_view sql, const Params& params) {
                      tail ? static_cast<size_t>(sql.data() + sql.size() - tail) : 0);
     if (!onlySeparatorsLeft(rest.c_str())) {
         lastError_ = "more than one statement";
+        lastErrorCode_ = SQLITE_ERROR;
         sqlite3_finalize(statement);
         return nullptr;
     }
     if (sqlite3_bind_parameter_count(statement) != static_cast<int>(params.size())) {
         lastError_ = "parameter count does not match";
+        lastErrorCode_ = SQLITE_RANGE;
         sqlite3_finalize(statement);
         return nullptr;
     }
@@ -129,6 +132,7 @@ sqlite3_stmt* Database::prepare(std::string_view sql, const Params& params) {
                                static_cast<int>(params[i].size()), SQLITE_TRANSIENT);
         if (rc != SQLITE_OK) {
             lastError_ = sqlite3_errmsg(db_);
+            lastErrorCode_ = rc & 0xFF;
             sqlite3_finalize(statement);
             return nullptr;
         }
@@ -143,8 +147,10 @@ bool Database::exec(std::string_view sql, const Params& params) {
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
     }
-    if (rc != SQLITE_DONE)
+    if (rc != SQLITE_DONE) {
         lastError_ = sqlite3_errmsg(db_);
+        lastErrorCode_ = rc & 0xFF;
+    }
     sqlite3_finalize(statement);
     return rc == SQLITE_DONE;
 }
@@ -153,8 +159,10 @@ void Database::rollback() {
     if (sqlite3_get_autocommit(db_))
         return;  // SQLite already rolled back (some I/O errors end the transaction)
     const std::string cause = lastError_;
+    const int code = lastErrorCode_;
     exec("ROLLBACK");
     lastError_ = cause;
+    lastErrorCode_ = code;
 }
 
 Query Database::query(std::string_view sql, const Params& params) {

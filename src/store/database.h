@@ -73,6 +73,8 @@ class Database {
     }
 
     const std::string& lastError() const { return lastError_; }
+    // SQLite's primary result code of the last failure (SQLITE_BUSY, SQLITE_FULL, ...).
+    int lastErrorCode() const { return lastErrorCode_; }
     // True while a transaction is open on this connection.
     bool inTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
     sqlite3* handle() { return db_; }
@@ -83,6 +85,7 @@ class Database {
     sqlite3_stmt* prepare(std::string_view sql, const Params& params);
     sqlite3* db_;
     std::string lastError_;
+    int lastErrorCode_ = SQLITE_OK;
 };
 
 // A statement written the way the program's fixed SQL is given, with every value between single

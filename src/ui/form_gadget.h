@@ -1,7 +1,8 @@
-// What the form's files share: the gadget record and the small conversions between the
-// program's texts and Qt's.
+// What the form's files share: the gadget record, the waiting key press and the small conversions
+// between the program's texts and Qt's.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QTreeWidget>
 
@@ -15,6 +16,16 @@ struct Form::Gadget {
     GadgetSpec table;
     QWidget* widget = nullptr;
     int handle = 0;
+};
+
+// A key press that waits in the form's queue for its turn.
+struct Form::DeferredKey {
+    QPointer<QWidget> widget;  // null once the widget is deleted: the key is then dropped
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+    bool autoRepeat;
+    quint16 count;
 };
 
 namespace detail {

@@ -168,16 +168,20 @@ static int needsMode(int flags) {
         __atomic_store_n(&found, real, __ATOMIC_RELEASE);           \
     }
 
+// The mode argument that follows the flags when they create a file (0 otherwise).
+#define MODE_AFTER(flags)            \
+    mode_t mode = 0;                 \
+    if (needsMode(flags)) {          \
+        va_list args;                \
+        va_start(args, flags);       \
+        mode = va_arg(args, mode_t); \
+        va_end(args);                \
+    }
+
 #define OPEN_LIKE(name)                          \
     int name(const char* path, int flags, ...) { \
         REAL(int, name, (const char*, int, ...)) \
-        mode_t mode = 0;                         \
-        if (needsMode(flags)) {                  \
-            va_list args;                        \
-            va_start(args, flags);               \
-            mode = va_arg(args, mode_t);         \
-            va_end(args);                        \
-        }                                        \
+        MODE_AFTER(flags)                        \
         if (ready() && opensForChange(flags))    \
             mark(#name, path, NULL, -1);         \
         return real(path, flags, mode);          \
@@ -186,13 +190,7 @@ static int needsMode(int flags) {
 #define OPENAT_LIKE(name)                                   \
     int name(int dirfd, const char* path, int flags, ...) { \
         REAL(int, name, (int, const char*, int, ...))       \
-        mode_t mode = 0;                                    \
-        if (needsMode(flags)) {                             \
-            va_list args;                                   \
-            va_start(args, flags);                          \
-            mode = va_arg(args, mode_t);                    \
-            va_end(args);                                   \
-        }                                                   \
+        MODE_AFTER(flags)                                   \
         if (ready() && opensForChange(flags))               \
             mark(#name, path, NULL, -1);                    \
         return real(dirfd, path, flags, mode);              \
