@@ -47,7 +47,8 @@ ReportFile writeStockReport(const std::string& databasePath, std::time_t now) {
 
     std::vector<std::string> lines = {"codbar,Articol,um,cantitate,pret"};
     Query codes =
-        barcodes->query("SELECT codbar from codbar where codbar<>? and codbar<>?", {"D", "0"});
+        barcodes->query("SELECT codbar from codbar where codbar<>? and codbar<>? order by id",
+                        {"D", "0"});
     while (codes.next()) {
         const std::string barcode = shell::trim(codes.text(0));
         if (lookups->scalarInteger("select count(codbar) from codbar where codbar=?", {barcode}) !=

@@ -3,6 +3,7 @@
 #include "store/database.h"
 
 #include "platform/paths.h"
+#include "store/statement_cache.h"
 
 namespace vandrix::store {
 namespace {
@@ -17,18 +18,22 @@ bool onlySeparatorsLeft(const char* tail) {
     return true;
 }
 
+// Enough for every statement a report or a receipt runs in its loops.
+constexpr std::size_t kCachedStatements = 64;
+
 }  // namespace
 
-Query::Query(Query&& other) noexcept : statement_(other.statement_), hasRow_(other.hasRow_) {
+Query::Query(Query&& other) noexcept
+    : statement_(other.statement_), cache_(std::move(other.cache_)), hasRow_(other.hasRow_) {
     other.statement_ = nullptr;
     other.hasRow_ = false;
 }
 
 Query& Query::operator=(Query&& other) noexcept {
     if (this != &other) {
-        if (statement_)
-            sqlite3_finalize(statement_);
+        release();
         statement_ = other.statement_;
+        cache_ = std::move(other.cache_);
         hasRow_ = other.hasRow_;
         other.statement_ = nullptr;
         other.hasRow_ = false;
@@ -37,8 +42,17 @@ Query& Query::operator=(Query&& other) noexcept {
 }
 
 Query::~Query() {
-    if (statement_)
+    release();
+}
+
+void Query::release() {
+    if (!statement_)
+        return;
+    if (cache_)
+        cache_->giveBack(statement_);
+    else
         sqlite3_finalize(statement_);
+    statement_ = nullptr;
 }
 
 bool Query::next() {
@@ -98,42 +112,51 @@ std::unique_ptr<Database> Database::open(const std::string& path) {
     return std::unique_ptr<Database>(new Database(db));
 }
 
+Database::Database(sqlite3* db)
+    : db_(db), cache_(std::make_shared<StatementCache>(kCachedStatements)) {}
+
 Database::~Database() {
+    // A query still running keeps its statement until it ends; the connection closes then.
+    cache_->close();
     sqlite3_close_v2(db_);
 }
 
 sqlite3_stmt* Database::prepare(std::string_view sql, const Params& params) {
-    sqlite3_stmt* statement = nullptr;
-    const char* tail = nullptr;
-    int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &statement, &tail);
-    if (rc != SQLITE_OK || !statement) {
-        lastError_ = rc != SQLITE_OK ? sqlite3_errmsg(db_) : "empty statement";
-        lastErrorCode_ = rc != SQLITE_OK ? rc & 0xFF : SQLITE_ERROR;
-        sqlite3_finalize(statement);
-        return nullptr;
-    }
-    // One statement per call: anything after it would run unbound and unseen.
-    std::string rest(tail ? tail : "",
-                     tail ? static_cast<size_t>(sql.data() + sql.size() - tail) : 0);
-    if (!onlySeparatorsLeft(rest.c_str())) {
-        lastError_ = "more than one statement";
-        lastErrorCode_ = SQLITE_ERROR;
-        sqlite3_finalize(statement);
-        return nullptr;
+    sqlite3_stmt* statement = cache_->take(sql);
+    if (!statement) {
+        const char* tail = nullptr;
+        int rc =
+            sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &statement, &tail);
+        if (rc != SQLITE_OK || !statement) {
+            lastError_ = rc != SQLITE_OK ? sqlite3_errmsg(db_) : "empty statement";
+            lastErrorCode_ = rc != SQLITE_OK ? rc & 0xFF : SQLITE_ERROR;
+            sqlite3_finalize(statement);
+            return nullptr;
+        }
+        // One statement per call: anything after it would run unbound and unseen.
+        std::string rest(tail ? tail : "",
+                         tail ? static_cast<size_t>(sql.data() + sql.size() - tail) : 0);
+        if (!onlySeparatorsLeft(rest.c_str())) {
+            lastError_ = "more than one statement";
+            lastErrorCode_ = SQLITE_ERROR;
+            sqlite3_finalize(statement);
+            return nullptr;
+        }
+        cache_->adopt(sql, statement);
     }
     if (sqlite3_bind_parameter_count(statement) != static_cast<int>(params.size())) {
         lastError_ = "parameter count does not match";
         lastErrorCode_ = SQLITE_RANGE;
-        sqlite3_finalize(statement);
+        cache_->giveBack(statement);
         return nullptr;
     }
     for (size_t i = 0; i < params.size(); ++i) {
-        rc = sqlite3_bind_text(statement, static_cast<int>(i + 1), params[i].data(),
-                               static_cast<int>(params[i].size()), SQLITE_TRANSIENT);
+        int rc = sqlite3_bind_text(statement, static_cast<int>(i + 1), params[i].data(),
+                                   static_cast<int>(params[i].size()), SQLITE_TRANSIENT);
         if (rc != SQLITE_OK) {
             lastError_ = sqlite3_errmsg(db_);
             lastErrorCode_ = rc & 0xFF;
-            sqlite3_finalize(statement);
+            cache_->giveBack(statement);
             return nullptr;
         }
     }
@@ -151,7 +174,7 @@ bool Database::exec(std::string_view sql, const Params& params) {
         lastError_ = sqlite3_errmsg(db_);
         lastErrorCode_ = rc & 0xFF;
     }
-    sqlite3_finalize(statement);
+    cache_->giveBack(statement);
     return rc == SQLITE_DONE;
 }
 
@@ -166,7 +189,8 @@ void Database::rollback() {
 }
 
 Query Database::query(std::string_view sql, const Params& params) {
-    return Query(prepare(sql, params));
+    sqlite3_stmt* statement = prepare(sql, params);
+    return statement ? Query(statement, cache_) : Query();
 }
 
 std::string Database::scalarText(std::string_view sql, const Params& params) {

@@ -16,12 +16,16 @@ namespace vandrix::store {
 
 using Params = std::vector<std::string>;
 
+class StatementCache;
+
 // The rows of one query. A query that failed to prepare has no rows. Finish a query (let it go
-// out of scope) before the next one starts on the same connection.
+// out of scope) before the next one starts on the same connection. A query whose statement
+// came from the connection's cache hands it back, reset, when it ends.
 class Query {
   public:
     Query() = default;
-    explicit Query(sqlite3_stmt* statement) : statement_(statement) {}
+    Query(sqlite3_stmt* statement, std::shared_ptr<StatementCache> cache)
+        : statement_(statement), cache_(std::move(cache)) {}
     Query(Query&& other) noexcept;
     Query& operator=(Query&& other) noexcept;
     Query(const Query&) = delete;
@@ -37,7 +41,9 @@ class Query {
     int columnCount() const;
 
   private:
+    void release();
     sqlite3_stmt* statement_ = nullptr;
+    std::shared_ptr<StatementCache> cache_;  // null for a statement of its own
     bool hasRow_ = false;
 };
 
@@ -81,9 +87,13 @@ class Database {
 
   private:
     void rollback();  // rolls back an open transaction, keeping lastError()
-    explicit Database(sqlite3* db) : db_(db) {}
+    explicit Database(sqlite3* db);
     sqlite3_stmt* prepare(std::string_view sql, const Params& params);
     sqlite3* db_;
+    // Statements prepared once and reused by every later exec() or query() of the same text:
+    // a loop that runs one statement per row (a receipt's lines, a report's lookups) parses it
+    // only the first time.
+    std::shared_ptr<StatementCache> cache_;
     std::string lastError_;
     int lastErrorCode_ = SQLITE_OK;
 };

@@ -1,5 +1,6 @@
-// The schema of the shop's database: the creation statements with their seed rows, run in
-// order on a new database, and the price-history table made sure of at every start.
+// The schema of the shop's database: the creation statements with their seed rows and the
+// indexes, run in order on a new database, and the price-history table made sure of at every
+// start.
 #include "store/database2020.h"
 
 #include <array>
@@ -7,6 +8,7 @@
 
 #include "platform/files.h"
 #include "store/database.h"
+#include "store/schema_indexes.h"
 
 namespace vandrix::store {
 namespace {
@@ -101,6 +103,7 @@ void Database2020(const std::string& path) {
             db->exec("BEGIN");
             for (std::string_view statement : kCreation)
                 runQuoted(*db, statement);
+            createIndexes(*db);
             db->exec("COMMIT");
         }
     }
