@@ -1,8 +1,9 @@
 // The price-difference reports: the receipt lines sold at another price than the article's
-// current one, and the price history of the articles as the back office recorded it.
+// current one, and the price history of the articles as the back office recorded it. Both are
+// written as their rows are read: a shop with years of sales has hundreds of thousands of them.
 #include "backoffice/csv_reports.h"
 #include "backoffice/report_file.h"
-#include "shell/number_text.h"
+#include "shell/money.h"
 
 namespace vandrix::backoffice {
 namespace {
@@ -10,33 +11,46 @@ namespace {
 using store::Database;
 using store::Query;
 
+shell::Cents centsOf(const std::string& stored) {
+    return shell::scaledOr0(stored, 2);
+}
+
 ReportFile writeReceiptPrices(Database& db, const std::string& path) {
-    std::vector<std::string> lines = {
-        "EOD,NrBon,Databon,Numeart,Cantitate,PretArt,PretVanz,Diferenta"};
+    ReportWriter report(path, platform::Encoding::Utf8);
+    report.line("EOD,NrBon,Databon,Numeart,Cantitate,PretArt,PretVanz,Diferenta");
+    // The receipt lines in the order they were sold.
     Query sold = db.query(
         "select a.pret,b.pret,b.idbon,c.databon,a.nume ,c.nrbon, c.eod, b.cant from articol as "
-        "a,spbon as b,bon as c where a.id=b.idart and a.pret<>b.pret and b.idbon=c.id;");
+        "a,spbon as b,bon as c where a.id=b.idart and a.pret<>b.pret and b.idbon=c.id order by "
+        "b.id;");
+    if (!sold.prepared())
+        return {path, false};
     while (sold.next()) {
-        const double articlePrice = sold.real(0);
-        const double salePrice = sold.real(1);
-        const double quantity = sold.real(7);
-        lines.push_back(
-            csvLine({sold.text(6), sold.text(5), sold.text(3), sold.text(4),
-                     shell::quantity(quantity), shell::money(articlePrice), shell::money(salePrice),
-                     shell::money(salePrice * quantity - articlePrice * quantity)}));
+        const shell::Cents articlePrice = centsOf(sold.text(0));
+        const shell::Cents salePrice = centsOf(sold.text(1));
+        const shell::Thousandths quantity = shell::scaledOr0(sold.text(7), 3);
+        // What the line was charged less what it would cost now, each rounded as a line is.
+        const shell::Cents difference =
+            shell::lineValue(salePrice, quantity) - shell::lineValue(articlePrice, quantity);
+        report.fields({sold.text(6), sold.text(5), sold.text(3), sold.text(4),
+                       shell::formatQuantity(quantity), shell::formatCents(articlePrice),
+                       shell::formatCents(salePrice), shell::formatCents(difference)});
     }
-    return writeReport(path, lines, platform::Encoding::Utf8);
+    return report.finish();
 }
 
 ReportFile writePriceHistory(Database& db, const std::string& path) {
-    std::vector<std::string> lines = {"DataModificare,Numeart,PretModificat,IDCotaTVA"};
+    ReportWriter report(path, platform::Encoding::Ansi);
+    report.line("DataModificare,Numeart,PretModificat,IDCotaTVA");
     Query changes = db.query(
         "select b.datamodificare,a.nume,b.pret,b.idcotatva from articol as a,modificaripret as "
-        "b where a.id=b.idart");
+        "b where a.id=b.idart order by b.id");
+    if (!changes.prepared())
+        return {path, false};
     while (changes.next())
-        lines.push_back(csvLine(
-            {changes.text(0), changes.text(1), shell::money(changes.real(2)), changes.text(3)}));
-    return writeReport(path, lines, platform::Encoding::Ansi);
+        report.fields({changes.text(0), changes.text(1),
+                       shell::formatCents(centsOf(changes.text(2))), changes.text(3)});
+    return report.finish();
 }
 
 }  // namespace

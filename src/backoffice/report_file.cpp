@@ -44,12 +44,12 @@ std::unique_ptr<store::Database> openDatabase(const std::string& path) {
     return store::Database::open(path);
 }
 
-ReportFile writeReport(const std::string& path, const std::vector<std::string>& lines,
-                       platform::Encoding encoding) {
-    // Start-up creates the folder; it is made again here in case it was removed since.
-    bool written =
-        platform::makeDirectory(kReportsFolder) && platform::writeLines(path, lines, encoding);
-    return {path, written};
+ReportWriter::ReportWriter(const std::string& path, platform::Encoding encoding)
+    : path_(path), folder_(platform::makeDirectory(kReportsFolder)), writer_(path, encoding) {}
+
+ReportFile ReportWriter::finish() {
+    const bool written = writer_.finish() && folder_;
+    return {path_, written};
 }
 
 }  // namespace vandrix::backoffice

@@ -25,8 +25,20 @@ std::string csvLine(const std::vector<std::string>& fields);
 // (a report never creates an empty database).
 std::unique_ptr<store::Database> openDatabase(const std::string& path);
 
-// Writes the lines complete into the reports folder (created when missing).
-ReportFile writeReport(const std::string& path, const std::vector<std::string>& lines,
-                       platform::Encoding encoding);
+// A report's file written line by line as the report reads its rows, so a report of millions
+// of rows never holds them in memory; the file appears complete under its name at finish().
+// The reports folder is made first (start-up creates it; it may have been removed since).
+class ReportWriter {
+  public:
+    ReportWriter(const std::string& path, platform::Encoding encoding);
+    void line(const std::string& text) { writer_.line(text); }
+    void fields(const std::vector<std::string>& fields) { writer_.line(csvLine(fields)); }
+    ReportFile finish();
+
+  private:
+    std::string path_;
+    bool folder_;
+    platform::LineWriter writer_;
+};
 
 }  // namespace vandrix::backoffice

@@ -36,6 +36,11 @@ struct Connections {
     bool open() const { return receipts && lines && lookups && totals; }
 };
 
+// A price as the reports write it: exact, with two decimals, from the stored number's text.
+std::string priceText(const std::string& stored) {
+    return shell::formatCents(shell::scaledOr0(stored, 2));
+}
+
 // The article columns of a line; empty when a lookup finds no row.
 struct ArticleFields {
     std::string barcode, name, unit, price, vatRate;
@@ -43,14 +48,15 @@ struct ArticleFields {
 
 ArticleFields articleFields(Database& db, const std::string& articleId) {
     ArticleFields fields;
-    fields.barcode = db.scalarText("select codbar from codbar where idarticol=?", {articleId});
+    fields.barcode = db.scalarText(
+        "select codbar from codbar where idarticol=? order by id limit 1", {articleId});
     std::string vatId;
     {
         Query article = db.query("select nume,um,pret,idtva from articol where id=?", {articleId});
         if (article.next()) {
             fields.name = article.text(0);
             fields.unit = article.text(1);
-            fields.price = shell::money(article.real(2));
+            fields.price = priceText(article.text(2));
             vatId = article.text(3);
         }
     }
@@ -90,15 +96,17 @@ ReportFile writeSalesReport(const std::string& databasePath, const std::string& 
     if (!db.open())
         return {path, false};
 
-    std::vector<std::string> lines = {
-        "eod,data,Bon,codbar,Articol,um,cantitate,pretart,pretvanz,cant*pretvanz,cotatva,cui,pos"};
+    ReportWriter report(path, platform::Encoding::Utf8);
+    report.line(
+        "eod,data,Bon,codbar,Articol,um,cantitate,pretart,pretvanz,cant*pretvanz,cotatva,cui,pos");
     shell::Cents sum = 0;
-    Query receipts =
-        db.receipts->query("select id,databon,nrbon,cui,idpos from bon where eod=?", {eod});
+    // The receipts in the order they were stored, their lines in the order of the receipt.
+    Query receipts = db.receipts->query(
+        "select id,databon,nrbon,cui,idpos from bon where eod=? order by id", {eod});
     while (receipts.next()) {
         const std::string receiptId = receipts.text(0);
-        Query items =
-            db.lines->query("select idart,cant,pret from spbon where idbon=?", {receiptId});
+        Query items = db.lines->query(
+            "select idart,cant,pret from spbon where idbon=? order by id", {receiptId});
         while (items.next()) {
             const std::string articleId = items.text(0);
             // Exact amounts, rounded per line as the receipt was.
@@ -111,15 +119,14 @@ ReportFile writeSalesReport(const std::string& databasePath, const std::string& 
             if (articleId == kDiscountArticle && salePrice >= 0)
                 value = -shell::percentOf(totalWithoutDiscount(*db.totals, receiptId), value);
             sum += value;
-            lines.push_back(
-                csvLine({eod, receipts.text(1), receipts.text(2), article.barcode, article.name,
-                         article.unit, shell::formatQuantity(quantity), article.price,
-                         shell::formatCents(salePrice), shell::formatCents(value), article.vatRate,
-                         receipts.text(3), receipts.text(4)}));
+            report.fields({eod, receipts.text(1), receipts.text(2), article.barcode, article.name,
+                           article.unit, shell::formatQuantity(quantity), article.price,
+                           shell::formatCents(salePrice), shell::formatCents(value),
+                           article.vatRate, receipts.text(3), receipts.text(4)});
         }
     }
-    lines.push_back(",,,,,,,,Total," + shell::formatCents(sum));
-    return writeReport(path, lines, platform::Encoding::Utf8);
+    report.line(",,,,,,,,Total," + shell::formatCents(sum));
+    return report.finish();
 }
 
 }  // namespace vandrix::backoffice

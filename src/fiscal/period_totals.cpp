@@ -2,6 +2,7 @@
 #include "fiscal/period_totals.h"
 
 #include <cmath>
+#include <map>
 
 #include "platform/files.h"
 #include "store/database.h"
@@ -29,6 +30,23 @@ shell::Cents periodTotal(store::Database& db, long period) {
     return centsOf(q.real(1)) + centsOf(q.real(2)) + centsOf(q.real(3)) + centsOf(q.real(4));
 }
 
+namespace {
+
+// Every period's total in one pass over the receipts, as periodTotal gives each one: a shop
+// with a thousand periods is summed in a fraction of a second instead of a thousand searches.
+std::map<long, shell::Cents> allPeriodTotals(store::Database& db) {
+    std::map<long, shell::Cents> totals;
+    store::Query q = db.query(
+        "select eod,sum(numerar),sum(card),sum(credit),sum(valbonmasa*nrbonmasa) from bon "
+        "where typeof(eod)='integer' group by eod");
+    while (q.next())
+        totals[static_cast<long>(q.integer(0))] =
+            centsOf(q.real(1)) + centsOf(q.real(2)) + centsOf(q.real(3)) + centsOf(q.real(4));
+    return totals;
+}
+
+}  // namespace
+
 long repairPeriodTotals(const std::string& databasePath) {
     if (platform::fileSize(kMarker) == 0)
         return 0;  // already run
@@ -36,11 +54,15 @@ long repairPeriodTotals(const std::string& databasePath) {
     if (!db)
         return 0;
     const long last = static_cast<long>(db->scalarInteger("select max(id) from eod;"));
-    // All periods in one transaction: either every total is rewritten or none is.
+    // All periods in one transaction: either every total is rewritten or none is. A period
+    // without receipts totals 0.
     bool done = db->transaction([&] {
+        const std::map<long, shell::Cents> totals = allPeriodTotals(*db);
         for (long period = 2; period < last; ++period) {
+            auto total = totals.find(period);
             if (!db->exec("update eod set z=? where id=?",
-                          {shell::formatCents(periodTotal(*db, period)), std::to_string(period)}))
+                          {shell::formatCents(total == totals.end() ? 0 : total->second),
+                           std::to_string(period)}))
                 return false;
         }
         return true;

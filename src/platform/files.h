@@ -33,6 +33,30 @@ std::optional<std::string> readWholeFile(const std::string& path);
 // closes it, then renames it to its final name, so no reader ever sees a half-written file.
 [[nodiscard]] bool writeWholeFile(const std::string& path, const std::string& bytes);
 
+// A file written piece by piece (a report of many lines that is never held whole in memory),
+// with the guarantee of writeWholeFile: the pieces go to a temporary name beside the target and
+// only finish() flushes them to disk and renames the file to its final name. A file that is
+// never finished, or whose writing failed, is removed and the target never appears.
+class StreamedFile {
+  public:
+    explicit StreamedFile(const std::string& path);
+    ~StreamedFile();
+    StreamedFile(const StreamedFile&) = delete;
+    StreamedFile& operator=(const StreamedFile&) = delete;
+
+    void append(const std::string& bytes);
+    // True when every piece was written and the file is in place under its name.
+    [[nodiscard]] bool finish();
+
+  private:
+    bool flushBuffer();
+    std::string target_;
+    std::string temporary_;
+    std::string buffer_;
+    int fd_ = -1;
+    bool failed_ = false;
+};
+
 // Flushes a folder's entries (files created, renamed or removed in it) to disk.
 [[nodiscard]] bool syncFolder(const std::string& path);
 

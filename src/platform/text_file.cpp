@@ -24,6 +24,11 @@ std::string encodeLines(const std::vector<EncodedLine>& lines) {
     return bytes;
 }
 
+void LineWriter::line(const std::string& text) {
+    file_.append(encoding_ == Encoding::Ansi ? utf8ToAnsi(text) : text);
+    file_.append("\r\n");
+}
+
 bool writeLines(const std::string& path, const std::vector<std::string>& lines, Encoding encoding) {
     return writeWholeFile(path, encodeLines(lines, encoding));
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
+
 namespace vandrix::platform {
 
 enum class Encoding { Utf8, Ansi };
@@ -23,6 +25,19 @@ std::string encodeLines(const std::vector<EncodedLine>& lines);
 // Writes the lines complete (see writeWholeFile). False when the file cannot be written.
 [[nodiscard]] bool writeLines(const std::string& path, const std::vector<std::string>& lines, Encoding encoding);
 [[nodiscard]] bool writeLines(const std::string& path, const std::vector<EncodedLine>& lines);
+
+// A text file written line by line as the lines come (a report walking many rows), each line
+// ended with CR LF in the chosen encoding; complete in place only after finish().
+class LineWriter {
+  public:
+    LineWriter(const std::string& path, Encoding encoding) : file_(path), encoding_(encoding) {}
+    void line(const std::string& text);
+    [[nodiscard]] bool finish() { return file_.finish(); }
+
+  private:
+    StreamedFile file_;
+    Encoding encoding_;
+};
 
 // The lines of a file, without their line ends (CR LF, LF or a lone CR at the end of a line);
 // nullopt when the file cannot be read. A last line without a line end still counts.

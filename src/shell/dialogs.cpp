@@ -239,6 +239,18 @@ int ScreenDialogs::timedMessage(const std::string& text, const std::string& titl
     return 0;
 }
 
+bool ScreenDialogs::whileShowing(const std::string& text, const std::string& title,
+                                 const std::function<bool()>& work) {
+    bool result = false;
+    {
+        Box box = buildBox(runtime_, text, title, kButtonsOk, false, false, "");
+        runtime_.pause(1);  // lets the box paint before the work holds the program
+        result = work();
+    }
+    runtime_.transcript("notice " + title + " | " + text);
+    return result;
+}
+
 int ScreenDialogs::copyableMessage(const std::string& title, const std::string& text,
                                    int milliseconds, int mode) {
     constexpr int kOk = 10, kCopy = 11;

@@ -2,6 +2,7 @@
 // copyable message. Callers use this interface, so tests can give the answers.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,6 +32,10 @@ class Dialogs {
     // button "Iesire" instead of "Copy".
     virtual int copyableMessage(const std::string& title, const std::string& text, int milliseconds,
                                 int mode) = 0;
+    // Shows the text without buttons while the work runs (a once-only task of some seconds the
+    // user must not mistake for a hang); returns the work's result.
+    virtual bool whileShowing(const std::string& text, const std::string& title,
+                              const std::function<bool()>& work) = 0;
 };
 
 // The dialogs on screen, built with the window runtime.
@@ -45,6 +50,8 @@ class ScreenDialogs final : public Dialogs {
                      int milliseconds) override;
     int copyableMessage(const std::string& title, const std::string& text, int milliseconds,
                         int mode) override;
+    bool whileShowing(const std::string& text, const std::string& title,
+                      const std::function<bool()>& work) override;
 
   private:
     ui::Runtime& runtime_;

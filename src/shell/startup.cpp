@@ -22,6 +22,7 @@
 #include "shell/settings_files.h"
 #include "shell/subsystems.h"
 #include "store/database2020.h"
+#include "store/schema_indexes.h"
 #include "ui/runtime.h"
 
 namespace vandrix::shell {
@@ -73,6 +74,24 @@ bool swapInUpdate(ui::Runtime& ui) {
     ui.startProgram(script.program, script.arguments);
     ui.pause(250);
     return true;
+}
+
+// A database made by an earlier version gets the program's indexes, once. On a shop with years
+// of sales that takes some seconds, so the cashier is told why the program waits. When it cannot
+// be done (another program holds the database, the disk is full) nothing changed: the program
+// works without them, only slower, and tries again at the next start.
+void addMissingIndexes(Application& app) {
+    auto db = store::Database::open(kDatabaseFile);
+    if (!db || !store::indexesMissing(*db))
+        return;
+    const bool added = app.dialogs.whileShowing(
+        "Baza de date se pregateste pentru cautari rapide.\r\nSe face o singura data, va rog "
+        "asteptati...",
+        "Actualizare baza de date", [&] { return store::addIndexes(*db); });
+    if (added)
+        app.log.info("Indexurile bazei de date au fost adaugate");
+    else
+        app.log.warning("Indexurile bazei de date nu au putut fi adaugate: " + db->lastError());
 }
 
 // Opens the database for the run and finds the open period, opening the "ZINI" one when
@@ -208,6 +227,7 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     }
     // The database and its schema; the settings that need the working folder ready.
     store::Database2020(kDatabaseFile);
+    addMissingIndexes(app);
     finishSettings(app.settings);
     // The default font of all gadgets.
     ui.defaultFont = {"Lucida Console", static_cast<int>(std::lround(16 * ui.scaleY)), false};

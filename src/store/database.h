@@ -32,6 +32,7 @@ class Query {
     Query& operator=(const Query&) = delete;
     ~Query();
 
+    bool prepared() const { return statement_ != nullptr; }  // false: the statement failed
     bool next();  // steps to the next row; false when there is none (or on an error)
     // Column n (from 0) of the current row; a missing column or NULL reads as "" or 0.
     std::string text(int column) const;

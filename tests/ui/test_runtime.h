@@ -39,6 +39,11 @@ class ScriptedDialogs final : public shell::Dialogs {
         return 0;
     }
     int copyableMessage(const std::string&, const std::string&, int, int) override { return 0; }
+    bool whileShowing(const std::string& text, const std::string& title,
+                      const std::function<bool()>& work) override {
+        asked.push_back(title + " | " + text);
+        return work();
+    }
 };
 
 }  // namespace vandrix::testing

@@ -193,6 +193,62 @@ bool writeWholeFile(const std::string& path, const std::string& bytes) {
     return true;
 }
 
+namespace {
+// The bytes gathered before one write: large enough that a report of a million lines makes few
+// system calls, small enough to be nothing beside the program's memory.
+constexpr size_t kStreamBuffer = 256 * 1024;
+}  // namespace
+
+StreamedFile::StreamedFile(const std::string& path)
+    : target_(toPlatformPath(path)), temporary_(target_ + ".tmp-" + std::to_string(::getpid())) {
+    fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    failed_ = fd_ < 0;
+    buffer_.reserve(kStreamBuffer);
+}
+
+StreamedFile::~StreamedFile() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(temporary_.c_str());
+    }
+}
+
+bool StreamedFile::flushBuffer() {
+    size_t done = 0;
+    while (!failed_ && done < buffer_.size()) {
+        ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            failed_ = true;
+        else
+            done += static_cast<size_t>(n);
+    }
+    buffer_.clear();
+    return !failed_;
+}
+
+void StreamedFile::append(const std::string& bytes) {
+    if (failed_)
+        return;
+    buffer_ += bytes;
+    if (buffer_.size() >= kStreamBuffer)
+        flushBuffer();
+}
+
+bool StreamedFile::finish() {
+    if (fd_ < 0)
+        return false;
+    bool written = flushBuffer() && ::fsync(fd_) == 0;
+    written = ::close(fd_) == 0 && written;
+    fd_ = -1;
+    if (!written || std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        ::unlink(temporary_.c_str());
+        return false;
+    }
+    return true;
+}
+
 bool syncFolder(const std::string& path) {
     int fd = ::open(toPlatformPath(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
