@@ -18,4 +18,19 @@ ProcessResult runAndWait(const std::string& program, const std::vector<std::stri
                          const std::string& workingFolder,
                          const std::vector<std::pair<std::string, std::string>>& environment = {});
 
+// What a program cost while it ran: the processor time it used and how often it woke up from a
+// wait (its voluntary context switches).
+struct ProcessUsage {
+    bool ran = false;  // it was started and ended
+    double processorSeconds = 0;
+    long wakeUps = 0;
+};
+
+// Runs the program in the given working folder for the given time, its output thrown away,
+// then asks it to end (as a system shutdown does) and waits for it.
+ProcessUsage runForAWhile(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& workingFolder,
+                          const std::vector<std::pair<std::string, std::string>>& environment,
+                          int milliseconds);
+
 }  // namespace vandrix::platform

@@ -121,6 +121,33 @@ TEST_F(FilesTest, WholeFileWritesLeaveNothingHalfDone) {
     EXPECT_EQ(entries, 2u);  // no temporary file left behind
 }
 
+// A file written piece by piece appears whole or not at all: the old file stays readable until
+// the new one is complete, and a file left unfinished leaves nothing behind.
+TEST_F(FilesTest, StreamedFilesAppearOnlyWhenComplete) {
+    writeFileBytes(folder / "r.csv", "old");
+    const std::string piece(1000, 'x');
+    {
+        StreamedFile file("r.csv");
+        for (int i = 0; i < 1000; ++i)  // more than the file's buffer
+            file.append(piece);
+        EXPECT_EQ(readFileBytes(folder / "r.csv"), "old");
+        ASSERT_TRUE(file.finish());
+    }
+    EXPECT_EQ(fs::file_size(folder / "r.csv"), 1000u * 1000u);
+    {
+        StreamedFile unfinished("u.csv");
+        unfinished.append(piece);
+    }
+    EXPECT_FALSE(fs::exists(folder / "u.csv"));
+    StreamedFile nowhere("missing/r.csv");
+    nowhere.append(piece);
+    EXPECT_FALSE(nowhere.finish());
+    size_t entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder.path()))
+        ++entries;
+    EXPECT_EQ(entries, 1u);  // no temporary file left behind
+}
+
 TEST_F(FilesTest, Md5OfAFileIsUpperCaseHex) {
     writeFileBytes(folder / "fox", "The quick brown fox jumps over the lazy dog");
     writeFileBytes(folder / "empty", "");
@@ -244,6 +271,14 @@ class CrossDeviceFilesTest : public FilesTest {
     const std::string receipt = std::string(6000, 'V') + "\r\nP|0|36.75\r\n";
     SmallDisk disk{folder / "Bonuri", 64 * 1024};
 };
+
+TEST_F(CrossDeviceFilesTest, AStreamedFileThatDoesNotFitFailsAndLeavesNothing) {
+    StreamedFile file("Bonuri/r.csv");
+    for (int i = 0; i < 100; ++i)
+        file.append(std::string(4096, 'x'));
+    EXPECT_FALSE(file.finish());
+    EXPECT_EQ(namesIn(folder / "Bonuri"), Names{});
+}
 
 TEST_F(CrossDeviceFilesTest, AMoveToAnotherFileSystemArrivesWholeAndLeavesNothing) {
     EXPECT_EQ(placeFile("spool/a.txt", "Bonuri/a.txt"), Placement::Placed);
