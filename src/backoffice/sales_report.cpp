@@ -105,8 +105,8 @@ ReportFile writeSalesReport(const std::string& databasePath, const std::string& 
         "select id,databon,nrbon,cui,idpos from bon where eod=? order by id", {eod});
     while (receipts.next()) {
         const std::string receiptId = receipts.text(0);
-        Query items = db.lines->query(
-            "select idart,cant,pret from spbon where idbon=? order by id", {receiptId});
+        Query items = db.lines->query("select idart,cant,pret from spbon where idbon=? order by id",
+                                      {receiptId});
         while (items.next()) {
             const std::string articleId = items.text(0);
             // Exact amounts, rounded per line as the receipt was.

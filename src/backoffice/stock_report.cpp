@@ -78,8 +78,7 @@ ReportFile writeStockReport(const std::string& databasePath, std::time_t now) {
     while (rows.next()) {
         const bool known = rows.integer(1) != 0;
         const shell::Thousandths stock = thousandthsOf(rows.real(5)) - thousandthsOf(rows.real(6));
-        report.fields({rows.text(0), rows.text(2), rows.text(3),
-                       shell::formatQuantity(stock),
+        report.fields({rows.text(0), rows.text(2), rows.text(3), shell::formatQuantity(stock),
                        known ? shell::formatCents(shell::scaledOr0(rows.text(4), 2)) : ""});
     }
     return report.finish();

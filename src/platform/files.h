@@ -24,8 +24,8 @@ inline bool missingOrEmpty(const std::string& path) {
 bool makeDirectory(const std::string& path);  // one level; true when it exists afterwards
 [[nodiscard]] bool copyFile(const std::string& from, const std::string& to);  // replaces the target
 [[nodiscard]] bool moveFile(const std::string& from, const std::string& to);  // replaces the target
-bool deleteFile(const std::string& path);                       // also a read-only file
-bool deleteTree(const std::string& path);                       // a file or a whole folder
+bool deleteFile(const std::string& path);  // also a read-only file
+bool deleteTree(const std::string& path);  // a file or a whole folder
 
 std::optional<std::string> readWholeFile(const std::string& path);
 

@@ -23,7 +23,8 @@ std::string encodeLines(const std::vector<std::string>& lines, Encoding encoding
 std::string encodeLines(const std::vector<EncodedLine>& lines);
 
 // Writes the lines complete (see writeWholeFile). False when the file cannot be written.
-[[nodiscard]] bool writeLines(const std::string& path, const std::vector<std::string>& lines, Encoding encoding);
+[[nodiscard]] bool writeLines(const std::string& path, const std::vector<std::string>& lines,
+                              Encoding encoding);
 [[nodiscard]] bool writeLines(const std::string& path, const std::vector<EncodedLine>& lines);
 
 // A text file written line by line as the lines come (a report walking many rows), each line

@@ -217,8 +217,8 @@ std::string ScreenDialogs::input(const std::string& text, const std::string& tit
     return result;
 }
 
-int ScreenDialogs::timedMessage(const std::string& text, const std::string& title, DialogFlags flags,
-                                int milliseconds) {
+int ScreenDialogs::timedMessage(const std::string& text, const std::string& title,
+                                DialogFlags flags, int milliseconds) {
     {
         ui::DimLayer dim(runtime_);
         runtime_.pause(1);

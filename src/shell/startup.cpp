@@ -52,7 +52,8 @@ void writeResourceFiles(Application& app) {
     }
     std::string bundle = platform::systemCertificateBundle();
     if (!bundle.empty())
-        if (auto bytes = platform::readWholeFile(bundle); bytes && !writeResource("cacert.pem", *bytes))
+        if (auto bytes = platform::readWholeFile(bundle);
+            bytes && !writeResource("cacert.pem", *bytes))
             app.log.warning("cacert.pem nu a putut fi scris");
 }
 
@@ -141,8 +142,8 @@ void askVatPayer(Application& app) {
 
 void shutdown(Application& app) {
     app.display.set("        PAUZA       ", "       TEHNICA      ");
-    app.dialogs.timedMessage("Sincronizare Baza Date / Echipamente\r\n\r\n", "Sincronizare", kButtonsOk,
-                             3500);
+    app.dialogs.timedMessage("Sincronizare Baza Date / Echipamente\r\n\r\n", "Sincronizare",
+                             kButtonsOk, 3500);
 }
 
 }  // namespace

@@ -46,15 +46,15 @@ std::int64_t indexCount(store::Database& db) {
 TEST(SchemaUpgrade, AnEarlierDatabaseGetsTheIndexesOnceWithItsRowsUntouched) {
     testing::TempFolder folder;
     std::string failure;
-    auto db = testing::openShop(
-        folder.path(),
-        {"INSERT INTO articol VALUES (1,'APA','BUC',3.50,'2','1','')",
-         "INSERT INTO codbar VALUES (10,'5940000000017','1')",
-         "INSERT INTO bon (id,nrbon,databon,valbon,numerar,eod,idpos) VALUES "
-         "(2,1,'2026-12-01 10:00:00',7.0,7.0,2,'1')",
-         "INSERT INTO spbon VALUES (2,'2','1',2.0,3.5)",
-         "INSERT INTO spstoc VALUES (1,'1','OBS',10.0,'2026-11-30 08:00:00')"},
-        failure);
+    auto db =
+        testing::openShop(folder.path(),
+                          {"INSERT INTO articol VALUES (1,'APA','BUC',3.50,'2','1','')",
+                           "INSERT INTO codbar VALUES (10,'5940000000017','1')",
+                           "INSERT INTO bon (id,nrbon,databon,valbon,numerar,eod,idpos) VALUES "
+                           "(2,1,'2026-12-01 10:00:00',7.0,7.0,2,'1')",
+                           "INSERT INTO spbon VALUES (2,'2','1',2.0,3.5)",
+                           "INSERT INTO spstoc VALUES (1,'1','OBS',10.0,'2026-11-30 08:00:00')"},
+                          failure);
     ASSERT_TRUE(db) << failure;
     ASSERT_EQ(store::schemaVersion(*db), store::kSchemaVersion);
     ASSERT_TRUE(store::dropIndexes(*db));

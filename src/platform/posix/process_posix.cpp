@@ -104,8 +104,9 @@ ProcessUsage runForAWhile(const std::string& program, const std::vector<std::str
     rusage used{};
     if (::wait4(child, &status, 0, &used) == child) {
         usage.ran = true;
-        usage.processorSeconds = static_cast<double>(used.ru_utime.tv_sec + used.ru_stime.tv_sec) +
-                                 static_cast<double>(used.ru_utime.tv_usec + used.ru_stime.tv_usec) / 1e6;
+        usage.processorSeconds =
+            static_cast<double>(used.ru_utime.tv_sec + used.ru_stime.tv_sec) +
+            static_cast<double>(used.ru_utime.tv_usec + used.ru_stime.tv_usec) / 1e6;
         usage.wakeUps = used.ru_nvcsw;
     }
     return usage;

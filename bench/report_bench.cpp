@@ -1,0 +1,57 @@
+// The CSV reports of the reports window on the shop: the sales of one period, the stock of the
+// day and the price differences.
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+#include "backoffice/csv_reports.h"
+#include "shop_bench.h"
+
+namespace vandrix::bench {
+namespace {
+
+// Each run writes its own file (the time is part of the name); the files are removed after.
+std::time_t nextMoment() {
+    static std::time_t moment = 1765000000;
+    return ++moment;
+}
+
+void removeReports() {
+    std::filesystem::remove_all("rapoarte");
+    std::filesystem::create_directory("rapoarte");
+}
+
+void SalesReportOfOnePeriod(benchmark::State& state) {
+    const std::string period = std::to_string(benchShop().busyPeriod);
+    for (auto _ : state)
+        if (!backoffice::writeSalesReport("baza.db", period, nextMoment()).written)
+            state.SkipWithError("the report was not written");
+    removeReports();
+    state.SetLabel(benchShop().description);
+}
+BENCHMARK(SalesReportOfOnePeriod)->Unit(benchmark::kMillisecond);
+
+void StockOfTheDay(benchmark::State& state) {
+    for (auto _ : state)
+        if (!backoffice::writeStockReport("baza.db", nextMoment()).written)
+            state.SkipWithError("the report was not written");
+    removeReports();
+    state.SetLabel(benchShop().description);
+}
+BENCHMARK(StockOfTheDay)->Unit(benchmark::kMillisecond);
+
+void PriceDifferences(benchmark::State& state) {
+    for (auto _ : state) {
+        auto files = backoffice::writePriceDifferenceReports("baza.db", nextMoment());
+        if (!files.receipts.written || !files.history.written)
+            state.SkipWithError("the reports were not written");
+    }
+    removeReports();
+    state.SetLabel(benchShop().description);
+}
+BENCHMARK(PriceDifferences)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vandrix::bench

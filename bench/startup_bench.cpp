@@ -1,0 +1,62 @@
+// The program started on the shop as a whole process: from its start through the start-up
+// checks, the database and the settings to the sale window, then closed by its script.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/process.h"
+#include "shop_bench.h"
+
+namespace vandrix::bench {
+namespace {
+
+void StartUpToTheSaleWindow(benchmark::State& state) {
+    const std::string script = benchShop().folder + "/inchidere.txt";
+    if (std::FILE* f = std::fopen(script.c_str(), "w")) {
+        std::fputs("close\nclick DA\n", f);
+        std::fclose(f);
+    }
+    for (auto _ : state) {
+        auto run = platform::runAndWait(programPath(), {"--script", script}, benchShop().folder,
+                                        {{"TMPDIR", benchShop().folder}});
+        if (run.exitStatus != 0)
+            state.SkipWithError(("the program ended with " + run.output).c_str());
+    }
+    state.SetLabel(benchShop().description);
+}
+BENCHMARK(StartUpToTheSaleWindow)->Unit(benchmark::kMillisecond);
+
+// The sale window waiting for the cashier: the program started as at the desk (offscreen), left
+// alone, then asked to end. Two runs of different lengths, so that the start's own cost drops
+// out: what is left is the cost of waiting, given per minute.
+void IdleSaleWindow(benchmark::State& state) {
+    constexpr int kShortMs = 2000, kLongMs = 12000;
+    const std::vector<std::pair<std::string, std::string>> environment = {
+        {"TMPDIR", benchShop().folder}, {"QT_QPA_PLATFORM", "offscreen"}};
+    double processorPerMinute = 0, wakeUpsPerSecond = 0;
+    for (auto _ : state) {
+        auto brief =
+            platform::runForAWhile(programPath(), {}, benchShop().folder, environment, kShortMs);
+        auto longer =
+            platform::runForAWhile(programPath(), {}, benchShop().folder, environment, kLongMs);
+        if (!brief.ran || !longer.ran)
+            state.SkipWithError("the program could not be run");
+        const double idleSeconds = (kLongMs - kShortMs) / 1000.0;
+        processorPerMinute =
+            (longer.processorSeconds - brief.processorSeconds) / idleSeconds * 60.0;
+        wakeUpsPerSecond = static_cast<double>(longer.wakeUps - brief.wakeUps) / idleSeconds;
+    }
+    // Ended from outside, the runs leave the marker of an unclean end; the shop is fine.
+    std::remove((benchShop().folder + "/vandrix.ruleaza").c_str());
+    state.counters["cpu_s_per_min"] = processorPerMinute;
+    state.counters["core_pct"] = processorPerMinute / 60.0 * 100.0;
+    state.counters["wakeups_per_s"] = wakeUpsPerSecond;
+    state.SetLabel(benchShop().description);
+}
+BENCHMARK(IdleSaleWindow)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
+}  // namespace vandrix::bench
