@@ -7,6 +7,7 @@
 #include <string>
 
 #include "backoffice/csv_reports.h"
+#include "platform/system.h"
 #include "shop_bench.h"
 
 namespace vandrix::bench {
@@ -18,36 +19,49 @@ std::time_t nextMoment() {
     return ++moment;
 }
 
+// The memory a report needs: the process's peak before the first run and after the last.
+void countMemory(benchmark::State& state, std::int64_t before) {
+    state.counters["peak_mb_before"] = static_cast<double>(before) / (1024 * 1024);
+    state.counters["peak_mb_after"] =
+        static_cast<double>(platform::peakResidentBytes()) / (1024 * 1024);
+}
+
 void removeReports() {
     std::filesystem::remove_all("rapoarte");
     std::filesystem::create_directory("rapoarte");
 }
 
 void SalesReportOfOnePeriod(benchmark::State& state) {
+    const std::int64_t before = platform::peakResidentBytes();
     const std::string period = std::to_string(benchShop().busyPeriod);
     for (auto _ : state)
         if (!backoffice::writeSalesReport("baza.db", period, nextMoment()).written)
             state.SkipWithError("the report was not written");
+    countMemory(state, before);
     removeReports();
     state.SetLabel(benchShop().description);
 }
 BENCHMARK(SalesReportOfOnePeriod)->Unit(benchmark::kMillisecond);
 
 void StockOfTheDay(benchmark::State& state) {
+    const std::int64_t before = platform::peakResidentBytes();
     for (auto _ : state)
         if (!backoffice::writeStockReport("baza.db", nextMoment()).written)
             state.SkipWithError("the report was not written");
+    countMemory(state, before);
     removeReports();
     state.SetLabel(benchShop().description);
 }
 BENCHMARK(StockOfTheDay)->Unit(benchmark::kMillisecond);
 
 void PriceDifferences(benchmark::State& state) {
+    const std::int64_t before = platform::peakResidentBytes();
     for (auto _ : state) {
         auto files = backoffice::writePriceDifferenceReports("baza.db", nextMoment());
         if (!files.receipts.written || !files.history.written)
             state.SkipWithError("the reports were not written");
     }
+    countMemory(state, before);
     removeReports();
     state.SetLabel(benchShop().description);
 }

@@ -18,11 +18,15 @@ shell::Cents centsOf(const std::string& stored) {
 ReportFile writeReceiptPrices(Database& db, const std::string& path) {
     ReportWriter report(path, platform::Encoding::Utf8);
     report.line("EOD,NrBon,Databon,Numeart,Cantitate,PretArt,PretVanz,Diferenta");
-    // The receipt lines in the order they were sold.
+    // The receipt lines in the order they were sold, each with its article's current price;
+    // the prices are looked up in memory, the line's receipt and the article's name only for
+    // the lines sold at another price.
+    if (!db.defineRowLookup("pret_articol", "articol", "pret"))
+        return {path, false};
     Query sold = db.query(
-        "select a.pret,b.pret,b.idbon,c.databon,a.nume ,c.nrbon, c.eod, b.cant from articol as "
-        "a,spbon as b,bon as c where a.id=b.idart and a.pret<>b.pret and b.idbon=c.id order by "
-        "b.id;");
+        "select pret_articol(b.idart),b.pret,b.idbon,c.databon,(select nume from articol where "
+        "id=b.idart),c.nrbon,c.eod,b.cant from spbon as b not indexed,bon as c where "
+        "pret_articol(b.idart)<>b.pret and b.idbon=c.id order by b.id;");
     if (!sold.prepared())
         return {path, false};
     while (sold.next()) {

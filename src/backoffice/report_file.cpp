@@ -42,11 +42,11 @@ std::unique_ptr<store::Database> openDatabase(const std::string& path) {
     if (!platform::fileExists(path) || platform::isDirectory(path))
         return nullptr;
     auto db = store::Database::open(path);
-    // A report reads much of the shop: a page cache of 32 MB instead of SQLite's 2 MB keeps the
+    // A report reads much of the shop: a page cache of 16 MB instead of SQLite's 2 MB keeps the
     // pages it comes back to (the articles, the receipts of a period) in memory, where reading
     // them again would cost a system call each.
     if (db)
-        db->exec("PRAGMA cache_size=-32768");
+        db->exec("PRAGMA cache_size=-16384");
     return db;
 }
 

@@ -2,6 +2,7 @@
 // programs and the desktop's opener.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ bool openWithAssociatedProgram(const std::string& pathOrAddress);
 
 // This process's number.
 long processId();
+
+// The most memory this process has held in RAM at once so far, in bytes.
+std::int64_t peakResidentBytes();
 
 // The value of an environment variable; "" when it is not set.
 std::string environmentVariable(const std::string& name);

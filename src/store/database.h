@@ -42,6 +42,7 @@ class Query {
     int columnCount() const;
 
   private:
+    friend class Database;
     void release();
     sqlite3_stmt* statement_ = nullptr;
     std::shared_ptr<StatementCache> cache_;  // null for a statement of its own
@@ -78,6 +79,15 @@ class Database {
         rollback();
         return false;
     }
+
+    // Makes a one-argument SQL function of this connection that gives, for an id, the value of
+    // one column of a table's row with that id (the column's value as stored; NULL when no row
+    // has that id), read once into memory: "select name(id), ..." then costs a lookup in memory
+    // for each row where a join would search the table's tree. The argument is read as the table's
+    // integer id column compares it (the text "12" finds row 12). False when the table cannot be
+    // read.
+    bool defineRowLookup(const std::string& name, const std::string& table,
+                         const std::string& column);
 
     const std::string& lastError() const { return lastError_; }
     // SQLite's primary result code of the last failure (SQLITE_BUSY, SQLITE_FULL, ...).

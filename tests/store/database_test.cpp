@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "temp_folder.h"
 
 namespace vandrix::store {
@@ -126,6 +129,58 @@ TEST_F(DatabaseTest, TransactionCommitsOrRollsBack) {
     EXPECT_EQ(db->scalarInteger("select count(*) from t"), 0);
     EXPECT_TRUE(db->transaction([&] { return db->exec("insert into t values (1, 'a', 0)"); }));
     EXPECT_EQ(db->scalarInteger("select count(*) from t"), 1);
+}
+
+// Statements are prepared once and reused, but never shared by two queries at a time: the same
+// text run while its first query still walks its rows gets a statement of its own, each keeps
+// its own values, and a query that outlives its connection still finishes cleanly.
+TEST_F(DatabaseTest, ReusedStatementsKeepTheirQueriesApart) {
+    for (int i = 1; i <= 3; ++i)
+        ASSERT_TRUE(db->exec("insert into t values (?,?,?)", {std::to_string(i), "n", "1.5"}));
+    const char* byId = "select id from t where id>=? order by id";
+    std::vector<std::string> pairs;
+    for (int round = 0; round < 2; ++round) {
+        Query outer = db->query(byId, {"2"});
+        while (outer.next()) {
+            Query inner = db->query(byId, {outer.text(0)});
+            while (inner.next())
+                pairs.push_back(outer.text(0) + ">" + inner.text(0));
+        }
+    }
+    EXPECT_EQ(pairs, (std::vector<std::string>{"2>2", "2>3", "3>3", "2>2", "2>3", "3>3"}));
+    // A failed run leaves the statement ready for the next one.
+    EXPECT_FALSE(db->exec("insert into t values (?,?,?)", {"1", "dup", "0"}));
+    EXPECT_TRUE(db->exec("insert into t values (?,?,?)", {"4", "ok", "0"}));
+    // A query still walking its rows when its connection closes ends without harm.
+    Query left = db->query(byId, {"1"});
+    ASSERT_TRUE(left.next());
+    db.reset();
+    EXPECT_TRUE(left.next());
+}
+
+// A lookup function answers, for an id, the column's value as stored: a number, a text, NULL;
+// an id given as text finds its row as the integer column compares it; ids spread far apart
+// are found as well as packed ones.
+TEST_F(DatabaseTest, RowLookupsAnswerTheStoredValueById) {
+    for (const auto& [id, name, v] : std::vector<std::array<const char*, 3>>{
+             {"1", "a", "12.5"}, {"2", "b", "abc"}, {"3", "c", "7"}, {"9000000000", "d", "0.1"}})
+        ASSERT_TRUE(db->exec("insert into t values (?,?,?)", {id, name, v}));
+    ASSERT_TRUE(db->exec("insert into t (id) values (4)"));
+    ASSERT_TRUE(db->defineRowLookup("v_of", "t", "v"));
+    struct Case {
+        const char* argument;
+        const char* answer;  // typeof and value
+    };
+    const Case cases[] = {{"1", "real 12.5"}, {"'1'", "real 12.5"}, {"'1.0'", "real 12.5"},
+                          {"2", "text abc"},  {"3", "real 7.0"},    {"4", "null "},
+                          {"5", "null "},     {"'1x'", "null "},    {"9000000000", "real 0.1"},
+                          {"-1", "null "}};
+    for (const Case& c : cases) {
+        const std::string sql = std::string("select typeof(v_of(") + c.argument + "))||' '||" +
+                                "coalesce(v_of(" + c.argument + "),'')";
+        EXPECT_EQ(db->scalarText(sql), c.answer) << c.argument;
+    }
+    EXPECT_FALSE(db->defineRowLookup("w_of", "missing", "v"));
 }
 
 TEST(DatabaseOpen, FailsForAFileInAMissingFolder) {

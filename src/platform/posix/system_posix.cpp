@@ -2,6 +2,7 @@
 #include <pwd.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -137,6 +138,13 @@ UpdateScript updateSwapScript(const std::string& executable, const std::string& 
     script.program = "sh";
     script.arguments = {script.fileName};
     return script;
+}
+
+std::int64_t peakResidentBytes() {
+    rusage used{};
+    if (::getrusage(RUSAGE_SELF, &used) != 0)
+        return 0;
+    return static_cast<std::int64_t>(used.ru_maxrss) * 1024;  // kilobytes on Linux
 }
 
 }  // namespace vandrix::platform
