@@ -27,8 +27,9 @@ sale::ReceiptGrid receiptLines(Draw& draw, const Catalogue& catalogue) {
         const shell::Thousandths quantity = a.unit == "KG"      ? draw.between(100, 2500)
                                             : draw.chance(8000) ? 1000
                                                                 : draw.between(2, 3) * 1000;
-        // One line in twenty is sold at the price the article had before its last change.
-        const Cents price = a.olderPrice != 0 && draw.chance(2000) ? a.olderPrice : a.price;
+        // A line of an article whose price changed is sold at its older price 9 times in 100:
+        // about one line in twenty of the full shop.
+        const Cents price = a.olderPrice != 0 && draw.chance(900) ? a.olderPrice : a.price;
         grid.append({a.name, a.unit, sale::quantityCell(quantity),
                      shell::padLeft(shell::formatCents(price), 7), std::to_string(index + 1),
                      catalogue.barcodes[static_cast<size_t>(index)], a.vatGroup, a.group});
