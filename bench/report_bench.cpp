@@ -31,39 +31,37 @@ void removeReports() {
     std::filesystem::create_directory("rapoarte");
 }
 
-void SalesReportOfOnePeriod(benchmark::State& state) {
+// Runs a report as often as the benchmark asks; the files are removed after.
+template <typename Write>
+void runReport(benchmark::State& state, const Write& write) {
     const std::int64_t before = platform::peakResidentBytes();
-    const std::string period = std::to_string(benchShop().busyPeriod);
     for (auto _ : state)
-        if (!backoffice::writeSalesReport("baza.db", period, nextMoment()).written)
+        if (!write(nextMoment()))
             state.SkipWithError("the report was not written");
     countMemory(state, before);
     removeReports();
     state.SetLabel(benchShop().description);
+}
+
+void SalesReportOfOnePeriod(benchmark::State& state) {
+    const std::string period = std::to_string(benchShop().busyPeriod);
+    runReport(state, [&](std::time_t now) {
+        return backoffice::writeSalesReport("baza.db", period, now).written;
+    });
 }
 BENCHMARK(SalesReportOfOnePeriod)->Unit(benchmark::kMillisecond);
 
 void StockOfTheDay(benchmark::State& state) {
-    const std::int64_t before = platform::peakResidentBytes();
-    for (auto _ : state)
-        if (!backoffice::writeStockReport("baza.db", nextMoment()).written)
-            state.SkipWithError("the report was not written");
-    countMemory(state, before);
-    removeReports();
-    state.SetLabel(benchShop().description);
+    runReport(state,
+              [](std::time_t now) { return backoffice::writeStockReport("baza.db", now).written; });
 }
 BENCHMARK(StockOfTheDay)->Unit(benchmark::kMillisecond);
 
 void PriceDifferences(benchmark::State& state) {
-    const std::int64_t before = platform::peakResidentBytes();
-    for (auto _ : state) {
-        auto files = backoffice::writePriceDifferenceReports("baza.db", nextMoment());
-        if (!files.receipts.written || !files.history.written)
-            state.SkipWithError("the reports were not written");
-    }
-    countMemory(state, before);
-    removeReports();
-    state.SetLabel(benchShop().description);
+    runReport(state, [](std::time_t now) {
+        auto files = backoffice::writePriceDifferenceReports("baza.db", now);
+        return files.receipts.written && files.history.written;
+    });
 }
 BENCHMARK(PriceDifferences)->Unit(benchmark::kMillisecond);
 

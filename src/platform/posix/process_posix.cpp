@@ -14,13 +14,17 @@
 
 namespace vandrix::platform {
 
-ProcessResult runAndWait(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& workingFolder,
-                         const std::vector<std::pair<std::string, std::string>>& environment) {
-    ProcessResult result;
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
-        return result;
+namespace {
+
+using Environment = std::vector<std::pair<std::string, std::string>>;
+
+// Starts the program in a child process in the working folder with the extra environment
+// variables, its standard input empty and its output (standard output and error) sent to
+// outputFd, or thrown away when outputFd is -1; closeInChild is a descriptor the child must
+// not keep. Returns the child's id, or -1 when it could not be started.
+pid_t startChild(const std::string& program, const std::vector<std::string>& arguments,
+                 const std::string& workingFolder, const Environment& environment, int outputFd,
+                 int closeInChild) {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
     for (const auto& a : arguments)
@@ -29,30 +33,44 @@ ProcessResult runAndWait(const std::string& program, const std::vector<std::stri
     std::vector<std::string> assignments;
     for (const auto& [name, value] : environment)
         assignments.push_back(name + "=" + value);
-    std::string folder = toPlatformPath(workingFolder);
+    const std::string folder = toPlatformPath(workingFolder);
 
     pid_t child = ::fork();
+    if (child != 0)
+        return child;
+    int devNull = ::open("/dev/null", O_RDWR);
+    if (devNull >= 0)
+        ::dup2(devNull, 0);
+    const int output = outputFd >= 0 ? outputFd : devNull;
+    if (output >= 0) {
+        ::dup2(output, 1);
+        ::dup2(output, 2);
+    }
+    if (closeInChild >= 0)
+        ::close(closeInChild);
+    for (auto& a : assignments)
+        ::putenv(a.data());
+    if (!folder.empty() && ::chdir(folder.c_str()) != 0)
+        ::_exit(127);
+    ::execvp(argv[0], argv.data());
+    ::_exit(127);
+}
+
+}  // namespace
+
+ProcessResult runAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::string& workingFolder, const Environment& environment) {
+    ProcessResult result;
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return result;
+    const pid_t child =
+        startChild(program, arguments, workingFolder, environment, pipeFds[1], pipeFds[0]);
+    ::close(pipeFds[1]);
     if (child < 0) {
         ::close(pipeFds[0]);
-        ::close(pipeFds[1]);
         return result;
     }
-    if (child == 0) {
-        ::dup2(pipeFds[1], 1);
-        ::dup2(pipeFds[1], 2);
-        ::close(pipeFds[0]);
-        ::close(pipeFds[1]);
-        int devNull = ::open("/dev/null", O_RDONLY);
-        if (devNull >= 0)
-            ::dup2(devNull, 0);
-        for (auto& a : assignments)
-            ::putenv(a.data());
-        if (!folder.empty() && ::chdir(folder.c_str()) != 0)
-            ::_exit(127);
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ::close(pipeFds[1]);
     char buffer[4096];
     ssize_t n;
     while ((n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0)
@@ -65,37 +83,12 @@ ProcessResult runAndWait(const std::string& program, const std::vector<std::stri
 }
 
 ProcessUsage runForAWhile(const std::string& program, const std::vector<std::string>& arguments,
-                          const std::string& workingFolder,
-                          const std::vector<std::pair<std::string, std::string>>& environment,
+                          const std::string& workingFolder, const Environment& environment,
                           int milliseconds) {
     ProcessUsage usage;
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const auto& a : arguments)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    std::vector<std::string> assignments;
-    for (const auto& [name, value] : environment)
-        assignments.push_back(name + "=" + value);
-    std::string folder = toPlatformPath(workingFolder);
-
-    pid_t child = ::fork();
+    const pid_t child = startChild(program, arguments, workingFolder, environment, -1, -1);
     if (child < 0)
         return usage;
-    if (child == 0) {
-        int devNull = ::open("/dev/null", O_RDWR);
-        if (devNull >= 0) {
-            ::dup2(devNull, 0);
-            ::dup2(devNull, 1);
-            ::dup2(devNull, 2);
-        }
-        for (auto& a : assignments)
-            ::putenv(a.data());
-        if (!folder.empty() && ::chdir(folder.c_str()) != 0)
-            ::_exit(127);
-        ::execvp(argv[0], argv.data());
-        ::_exit(127);
-    }
     timespec wait{milliseconds / 1000, (milliseconds % 1000) * 1000000L};
     while (::nanosleep(&wait, &wait) != 0 && errno == EINTR) {
     }
