@@ -33,9 +33,8 @@ ReportFile writeReceiptPrices(Database& db, const std::string& path) {
         const shell::Cents articlePrice = centsOf(sold.text(0));
         const shell::Cents salePrice = centsOf(sold.text(1));
         const shell::Thousandths quantity = shell::scaledOr0(sold.text(7), 3);
-        // What the line was charged less what it would cost now, each rounded as a line is.
-        const shell::Cents difference =
-            shell::lineValue(salePrice, quantity) - shell::lineValue(articlePrice, quantity);
+        // (sale price - article price) x quantity, exact, rounded once to the cent.
+        const shell::Cents difference = shell::lineValue(salePrice - articlePrice, quantity);
         report.fields({sold.text(6), sold.text(5), sold.text(3), sold.text(4),
                        shell::formatQuantity(quantity), shell::formatCents(articlePrice),
                        shell::formatCents(salePrice), shell::formatCents(difference)});

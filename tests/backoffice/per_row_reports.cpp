@@ -140,8 +140,7 @@ Lines receiptPrices(Database& db) {
         lines.push_back(
             csvLine({q.text(4), q.text(5), q.text(6), a.text(0), shell::formatQuantity(quantity),
                      shell::formatCents(articlePrice), shell::formatCents(salePrice),
-                     shell::formatCents(shell::lineValue(salePrice, quantity) -
-                                        shell::lineValue(articlePrice, quantity))}));
+                     shell::formatCents(shell::lineValue(salePrice - articlePrice, quantity))}));
     }
     return lines;
 }
