@@ -1,6 +1,9 @@
 // The sale window's handlers.
 #include "sale/sale_desk.h"
 
+#include "platform/files.h"
+#include "platform/text_file.h"
+#include "sale/held_receipt.h"
 #include "shell/Interfatacolor/interfata.h"
 #include "shell/Interfatacolor/keypad.h"
 #include "shell/application.h"
@@ -18,6 +21,76 @@ using shell::numberOf;
 
 SaleDesk::SaleDesk(shell::Application& app, ui::Form& form) : app_(app), form_(form) {
     form_.setText(kTotal, recomputeReceiptTotals(grid_));
+    // A receipt parked before the last end is still parked: the button offers to bring it back,
+    // and a new receipt cannot be parked over it.
+    holding_ = !platform::missingOrEmpty(kHeldReceiptFile);
+    if (holding_)
+        form_.setText(kHold, "Revin");
+}
+
+void SaleDesk::showTotal() {
+    form_.setText(kTotal, recomputeReceiptTotals(grid_));
+    showGrid();
+}
+
+void SaleDesk::holdOrRecall() {
+    if (holding_)
+        recall();
+    else
+        hold();
+    focusCurrent();
+}
+
+// The receipt is parked only once its file is written whole; until then it stays on screen.
+void SaleDesk::hold() {
+    if (grid_.empty())
+        return;
+    if (!platform::writeLines(kHeldReceiptFile, heldReceiptLines(grid_),
+                              platform::Encoding::Utf8)) {
+        app_.log.error(std::string("Fisierul ") + kHeldReceiptFile + " nu a putut fi scris");
+        app_.dialogs.message(
+            "Bonul nu a putut fi pus in asteptare: fisierul bonasteptare nu poate fi "
+            "scris.\r\nBonul ramane pe ecran.\r\n",
+            "Eroare", shell::kButtonsOk + shell::kIconError);
+        return;
+    }
+    holding_ = true;
+    form_.setText(kHold, "Revin");
+    grid_.clear();
+    showTotal();
+}
+
+void SaleDesk::recall() {
+    if (!grid_.empty() &&
+        app_.dialogs.message("Revenirea la bonul initial anuleaza bonul curent !\r\n\r\n", "Eroare",
+                             shell::kButtonsYesNo) != shell::kResultYes)
+        return;
+    holding_ = false;
+    form_.setText(kHold, "Astept");
+    if (platform::missingOrEmpty(kHeldReceiptFile))
+        return;
+    const auto lines = platform::readLines(kHeldReceiptFile, platform::Encoding::Utf8);
+    if (!lines) {
+        app_.log.error(std::string("Fisierul ") + kHeldReceiptFile + " nu a putut fi citit");
+        return;
+    }
+    grid_ = heldReceiptRows(*lines);
+    // Left behind, the parked receipt would come back a second time.
+    if (!platform::deleteFile(kHeldReceiptFile))
+        app_.log.error(std::string("Fisierul ") + kHeldReceiptFile + " nu a putut fi sters");
+    showTotal();
+}
+
+void SaleDesk::cancelReceipt() {
+    if (app_.dialogs.message("Anulati Bonul?", "Eroare", shell::kButtonsYesNo) ==
+        shell::kResultYes) {
+        app_.display.set("  URMATORUL CLIENT  ", "       VA ROG       ");
+        app_.display.setHoldOff(1);
+        form_.setText(kQuantity, "1.000");
+        grid_.clear();
+        showTotal();
+    }
+    focusCurrent();
 }
 
 int SaleDesk::currentGadget() const {
@@ -249,6 +322,12 @@ void SaleDesk::handle(const ui::Event& event) {
             break;
         case kDiscount:
             runCode("D");
+            break;
+        case kHold:
+            holdOrRecall();
+            break;
+        case kCancel:
+            cancelReceipt();
             break;
         case kReports:
             if (openReports)

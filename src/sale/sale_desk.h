@@ -61,12 +61,18 @@ class SaleDesk final : public shell::SaleOperations {
     void pay(int mode);
     void payNow(int mode);  // the payment on the window's fields, and the grid shown after it
     void updateEnabling();
+    void holdOrRecall();
+    void hold();
+    void recall();
+    void cancelReceipt();
+    void showTotal();  // the totals recomputed and the grid shown
 
     shell::Application& app_;
     ui::Form& form_;
     ReceiptGrid grid_;
     Field current_ = Field::Entry;
     std::string cuiShown_;
+    bool holding_ = false;  // a receipt is parked: the hold button says "Revin"
     std::int64_t lastDeliveryTryMs_ = 0;
 };
 
