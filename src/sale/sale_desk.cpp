@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/text_file.h"
 #include "sale/held_receipt.h"
+#include "sale/small_windows.h"
 #include "shell/Interfatacolor/interfata.h"
 #include "shell/Interfatacolor/keypad.h"
 #include "shell/application.h"
@@ -18,6 +19,11 @@ namespace vandrix::sale {
 
 using namespace shell::interfata;
 using shell::numberOf;
+
+namespace {
+// The system's own typeface, in which the "CUI" button shows the buyer's code.
+constexpr const char* kButtonFont = "MS Shell Dlg 2";
+}  // namespace
 
 SaleDesk::SaleDesk(shell::Application& app, ui::Form& form) : app_(app), form_(form) {
     form_.setText(kTotal, recomputeReceiptTotals(grid_));
@@ -125,9 +131,13 @@ void SaleDesk::runCode(const std::string& code) {
     showGrid();
     current_ = Field::Entry;
     focusCurrent();
-    // The back office, the tip's price and the discount's percentage have windows of their own,
-    // which this build of the sale screen does not open yet.
-    (void)outcome;
+    // The discount line's percentage has a window of its own; the back office and the tip's
+    // price come with their windows.
+    if (outcome == EntryOutcome::Discount) {
+        openDiscount(app_, form_, grid_, form_.text(kTotal));
+        showTotal();
+        focusCurrent();
+    }
 }
 
 void SaleDesk::confirmEntry() {
@@ -326,6 +336,14 @@ void SaleDesk::handle(const ui::Event& event) {
         case kHold:
             holdOrRecall();
             break;
+        case kCui:
+            openFiscalCode(app_, form_);
+            focusCurrent();
+            break;
+        case kText:
+            app_.receiptText = openReceiptText(app_, form_);
+            focusCurrent();
+            break;
         case kCancel:
             cancelReceipt();
             break;
@@ -366,9 +384,11 @@ void SaleDesk::afterEvent() {
     if (!app_.buyerFiscalCode.empty() && app_.buyerFiscalCode != cuiShown_) {
         cuiShown_ = app_.buyerFiscalCode;
         form_.setText(kCui, "CUI\r\n" + cuiShown_);
+        form_.setFont(kCui, {kButtonFont, app_.ui.scaledY(8), false});
     } else if (app_.buyerFiscalCode.empty() && !cuiShown_.empty()) {
         cuiShown_.clear();  // the code went with the receipt it was given for
         form_.setText(kCui, "CUI");
+        form_.setFont(kCui, {kButtonFont, app_.ui.scaledY(16), false});
     }
     // A quantity typed with its three decimals: back to the entry field.
     shell::leaveCompleteQuantity(form_, kQuantity, kEntry);

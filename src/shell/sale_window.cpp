@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/text_file.h"
 #include "shell/Interfatacolor/interfata.h"
+#include "shell/Interfatacolor/keypad.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
 #include "shell/payment_images.h"
@@ -70,16 +71,7 @@ void SaleWindow::open() {
 
     // The keys the window takes before its fields: digits, the decimal point and Enter go to
     // the entry field in the order typed; keypad "+" and Space are the window's own.
-    for (int d = 0; d <= 9; ++d) {
-        f.addShortcut(ui::digitKey(d), kShortcutDigit0 + d);
-        f.addShortcut(ui::keypadKey(d), kShortcutDigit0 + d);
-    }
-    f.addShortcut(ui::Key::Enter, kShortcutConfirm);
-    f.addShortcut(ui::Key::KeypadDecimal, kShortcutDecimal);
-    f.addShortcut(ui::Key::Comma, kShortcutDecimal);
-    f.addShortcut(ui::Key::Period, kShortcutDecimal);
-    f.addShortcut(ui::Key::KeypadAdd, kShortcutKeypadAdd);
-    f.addShortcut(ui::Key::Space, kShortcutSpace);
+    addSaleShortcuts(f);
     // The receipt grid shows four columns; the others hold what payment and storage read.
     f.setColumns(kGrid, {"Articol", "Um", "Cant", "Pret", "ID", "codbar", "CotaTVA", "grupa"},
                  {245, 60, 110, 110, 0, 0, 0, 0});

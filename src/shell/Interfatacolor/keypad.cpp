@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "shell/Interfatacolor/interfata.h"
 #include "ui/form.h"
+#include "ui/keys.h"
 
 namespace vandrix::shell {
 
@@ -28,6 +30,20 @@ void typeKey(ui::Form& form, int field, char key, PointRule points) {
         form.setText(field, text + key);
     form.setFocus(field);
     form.setCaretToEnd(field);
+}
+
+void addSaleShortcuts(ui::Form& form) {
+    using namespace interfata;
+    for (int d = 0; d <= 9; ++d) {
+        form.addShortcut(ui::digitKey(d), kShortcutDigit0 + d);
+        form.addShortcut(ui::keypadKey(d), kShortcutDigit0 + d);
+    }
+    form.addShortcut(ui::Key::Enter, kShortcutConfirm);
+    form.addShortcut(ui::Key::KeypadDecimal, kShortcutDecimal);
+    form.addShortcut(ui::Key::Comma, kShortcutDecimal);
+    form.addShortcut(ui::Key::Period, kShortcutDecimal);
+    form.addShortcut(ui::Key::KeypadAdd, kShortcutKeypadAdd);
+    form.addShortcut(ui::Key::Space, kShortcutSpace);
 }
 
 bool quantityComplete(const std::string& text) {

@@ -23,6 +23,12 @@ void addKeypad(std::vector<ui::GadgetSpec>& gadgets, int key0, int point, int x,
 enum class PointRule { Always, Once };
 void typeKey(ui::Form& form, int field, char key, PointRule points);
 
+// The sale window's keyboard shortcuts: digits (kShortcutDigit0 + d), Enter (kShortcutConfirm),
+// the decimal keys (kShortcutDecimal), keypad "+" and Space. The small windows opened from the
+// sale window take the same set while they are open, so a digit typed on the keyboard does not
+// reach their fields (numbers are typed on their own keypads).
+void addSaleShortcuts(ui::Form& form);
+
 // The quantity fields' rule: a quantity typed with three decimals after its "." is complete,
 // and the focus moves on from it.
 bool quantityComplete(const std::string& text);

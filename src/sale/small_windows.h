@@ -1,0 +1,31 @@
+// The sale's small windows, opened from the sale window and kept above it: the discount's
+// percentage, the buyer's fiscal code and the receipt's free text. Each takes the sale window's
+// keyboard shortcuts while it is open.
+#pragma once
+
+#include <string>
+
+#include "sale/receipt_grid.h"
+
+namespace vandrix::shell {
+struct Application;
+}
+namespace vandrix::ui {
+class Form;
+}
+
+namespace vandrix::sale {
+
+// The percentage of the discount line, the grid's last row; the label shows the receipt's total.
+// Closed without ENTER, the line stays at 0 %.
+void openDiscount(shell::Application& app, ui::Form& parent, ReceiptGrid& grid,
+                  const std::string& total);
+
+// The buyer's fiscal code printed on the receipt: app.buyerFiscalCode, "" when the window is
+// closed without a valid code.
+void openFiscalCode(shell::Application& app, ui::Form& parent);
+
+// The receipt's four free text lines, joined by "|" (app.receiptText takes them).
+std::string openReceiptText(shell::Application& app, ui::Form& parent);
+
+}  // namespace vandrix::sale
