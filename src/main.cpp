@@ -4,6 +4,7 @@
 #include "fiscal/payment.h"
 #include "fiscal/pending_receipts.h"
 #include "fiscal/period_totals.h"
+#include "fiscal/tip_receipt.h"
 #include "sale/sale_desk.h"
 #include "shell/application.h"
 #include "shell/startup.h"
@@ -25,6 +26,9 @@ int main(int argc, char** argv) {
         };
         desk->openReports = [&app, &form] { backoffice::openReportsWindow(app, form); };
         desk->retryDeliveries = [&app] { fiscal::deliverPendingReceipts(app, false); };
+        desk->storeTip = [&app](sale::ReceiptGrid& grid, std::string& total) {
+            fiscal::writeTipReceipt(app, grid, total);
+        };
         return desk;
     };
     return shell::runProgram(argc, argv, subsystems);

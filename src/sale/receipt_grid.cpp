@@ -10,12 +10,14 @@ void ReceiptGrid::remove(int row) {
     if (row < 0 || row >= size())
         return;
     rows_.erase(rows_.begin() + row);
+    repriced_.erase(repriced_.begin() + row);
     if (selected_ >= size())
         selected_ = -1;
 }
 
 void ReceiptGrid::clear() {
     rows_.clear();
+    repriced_.clear();
     selected_ = -1;
 }
 

@@ -32,15 +32,23 @@ class ReceiptGrid {
     void setCell(int row, Column column, const std::string& text) {
         rows_.at(static_cast<size_t>(row))[column] = text;
     }
-    void append(const Row& row) { rows_.push_back(row); }
+    void append(const Row& row) {
+        rows_.push_back(row);
+        repriced_.push_back(false);
+    }
     void remove(int row);
     void clear();
 
     int selected() const { return selected_; }  // -1 when no row is selected
     void select(int row) { selected_ = row >= 0 && row < size() ? row : -1; }
 
+    // A line whose price the cashier changed (shown in red).
+    bool repriced(int row) const { return repriced_.at(static_cast<size_t>(row)); }
+    void markRepriced(int row) { repriced_.at(static_cast<size_t>(row)) = true; }
+
   private:
     std::vector<Row> rows_;
+    std::vector<bool> repriced_;
     int selected_ = -1;
 };
 

@@ -23,6 +23,8 @@ using shell::numberOf;
 namespace {
 // The system's own typeface, in which the "CUI" button shows the buyer's code.
 constexpr const char* kButtonFont = "MS Shell Dlg 2";
+constexpr ui::Colour kRepricedColour = 0x0000FF;  // red
+constexpr ui::Colour kDiscountColour = 0xFF0000;  // blue
 }  // namespace
 
 SaleDesk::SaleDesk(shell::Application& app, ui::Form& form) : app_(app), form_(form) {
@@ -87,6 +89,14 @@ void SaleDesk::recall() {
     showTotal();
 }
 
+void SaleDesk::changeLinePrice(bool tipMode) {
+    std::string total = form_.text(kTotal);
+    openLinePrice(app_, form_, grid_, total, tipMode, storeTip);
+    form_.setText(kTotal, total);
+    showGrid();
+    focusCurrent();
+}
+
 void SaleDesk::cancelReceipt() {
     if (app_.dialogs.message("Anulati Bonul?", "Eroare", shell::kButtonsYesNo) ==
         shell::kResultYes) {
@@ -117,6 +127,11 @@ void SaleDesk::showGrid() {
     for (int i = 0; i < grid_.size(); ++i) {
         const Row& row = grid_.row(i);
         form_.addRow(kGrid, std::vector<std::string>(row.begin(), row.end()));
+        // A changed price in red, the discount's percentage in blue.
+        if (grid_.repriced(i))
+            form_.setCellTextColour(kGrid, i, kPriceCell, kRepricedColour);
+        else if (isDiscountRow(row))
+            form_.setCellTextColour(kGrid, i, kPriceCell, kDiscountColour);
     }
     form_.selectRow(kGrid, grid_.selected());
 }
@@ -137,6 +152,8 @@ void SaleDesk::runCode(const std::string& code) {
         openDiscount(app_, form_, grid_, form_.text(kTotal));
         showTotal();
         focusCurrent();
+    } else if (outcome == EntryOutcome::Tip) {
+        changeLinePrice(true);
     }
 }
 
@@ -335,6 +352,10 @@ void SaleDesk::handle(const ui::Event& event) {
             break;
         case kHold:
             holdOrRecall();
+            break;
+        case kPrice:
+            if (grid_.selected() >= 0)
+                changeLinePrice(false);
             break;
         case kCui:
             openFiscalCode(app_, form_);

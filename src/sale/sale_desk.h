@@ -39,6 +39,9 @@ class SaleDesk final : public shell::SaleOperations {
     // Another try at delivering the files of stored receipts that wait for the fiscal
     // printer's folder; set by the payment subsystem, run every few seconds while any wait.
     std::function<void()> retryDeliveries;
+    // Stores and sends the tip receipt of the grid's one tip line with its amount; set by the
+    // payment subsystem.
+    std::function<void(ReceiptGrid& grid, std::string& total)> storeTip;
 
     // The question asked before a payment in the given mode, and its amount text, from the
     // entry, quantity and total fields.
@@ -66,6 +69,7 @@ class SaleDesk final : public shell::SaleOperations {
     void recall();
     void cancelReceipt();
     void showTotal();  // the totals recomputed and the grid shown
+    void changeLinePrice(bool tipMode);
 
     shell::Application& app_;
     ui::Form& form_;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "sale/receipt_grid.h"
 #include "shell/money.h"
 #include "shell/number_text.h"
 
@@ -28,7 +29,17 @@ std::string discountFieldAfterKey(const std::string& field, char key) {
 std::string discountPriceCell(const std::string& field) {
     const shell::Hundredths percent = std::min<shell::Hundredths>(
         kMaxDiscount, std::max<shell::Hundredths>(0, shell::scaledOr0(field, 2)));
-    return "%" + shell::padLeft(shell::formatScaled(percent, 2), 6);
+    return discountCell(percent);
+}
+
+std::optional<std::string> linePriceCell(const std::string& field) {
+    // An empty field is a price of 0.00.
+    const std::string text = field.empty() ? "0" : field;
+    const auto cents = shell::parseScaled(text, 2);
+    const auto exact = shell::parseScaled(text, 6);
+    if (!cents || !exact || *exact != *cents * 10000 || *cents < 0 || *cents > shell::kMaxAmount)
+        return std::nullopt;
+    return amountField(*cents);
 }
 
 std::string toggledRo(const std::string& code) {

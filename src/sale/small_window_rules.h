@@ -17,6 +17,11 @@ std::string discountFieldAfterKey(const std::string& field, char key);
 // with two decimals right-aligned in 6 ("% 15.00").
 std::string discountPriceCell(const std::string& field);
 
+// The line's price cell for a typed price: two decimals right-aligned in 7 ("   2.50"); nullopt
+// for a text that is not a price the fiscal printer takes (not a number, below 0, above
+// 9999999.99, or with a third decimal that would be dropped).
+std::optional<std::string> linePriceCell(const std::string& field);
+
 // "RO" put before the code, or taken off when it is there.
 std::string toggledRo(const std::string& code);
 

@@ -3,6 +3,7 @@
 // keyboard shortcuts while it is open.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "sale/receipt_grid.h"
@@ -15,6 +16,12 @@ class Form;
 }
 
 namespace vandrix::sale {
+
+// The selected line's new price, shown in red. In tip mode the line is the tip and the price
+// its amount: storeTip stores the tip receipt, and whatever ended the window the receipt on
+// screen is emptied (the tip is finished, or abandoned).
+void openLinePrice(shell::Application& app, ui::Form& parent, ReceiptGrid& grid, std::string& total,
+                   bool tipMode, const std::function<void(ReceiptGrid&, std::string&)>& storeTip);
 
 // The percentage of the discount line, the grid's last row; the label shows the receipt's total.
 // Closed without ENTER, the line stays at 0 %.

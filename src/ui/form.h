@@ -108,6 +108,7 @@ class Form {
     bool isChecked(int gadget, int row) const;
     void setChecked(int gadget, int row, bool checked);
     void setRowColours(int gadget, int row, Colour text, Colour back);
+    void setCellTextColour(int gadget, int row, int column, Colour text);
 
     // Progress bars
     void setProgress(int gadget, int value, int maximum);

@@ -136,6 +136,13 @@ void Form::setRowColours(int gadget, int row, Colour text, Colour back) {
     }
 }
 
+void Form::setCellTextColour(int gadget, int row, int column, Colour text) {
+    auto* t = asList(widget(gadget));
+    if (!t || row < 0 || row >= t->topLevelItemCount() || column < 0 || column >= t->columnCount())
+        return;
+    t->topLevelItem(row)->setForeground(column, toQColor(text));
+}
+
 void Form::setProgress(int gadget, int value, int maximum) {
     if (auto* p = qobject_cast<QProgressBar*>(widget(gadget))) {
         p->setRange(0, maximum);

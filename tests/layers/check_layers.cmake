@@ -12,6 +12,7 @@ set(owners_keypad "shell;sale;fiscal;backoffice")
 set(owners_discount "sale")
 set(owners_cuipebon "sale")
 set(owners_textbon "sale")
+set(owners_modificapret "sale")
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h")
 # The layouts themselves live in the shell and include their own headers.

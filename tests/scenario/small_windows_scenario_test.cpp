@@ -51,6 +51,23 @@ TEST_F(SmallWindows, DiscountPercentageIsTypedOnTheKeypadUpTo9999) {
     EXPECT_EQ(run.exitStatus, 0) << run.output;
 }
 
+TEST_F(SmallWindows, ALinesNewPriceIsTypedOnTheKeypad) {
+    auto run = sell(
+        "type 2\nclick X\ntype 100\nkey Enter\n"
+        "select grid | 0\nclick M. Pret\n"
+        "expect-title ModificaPret\nexpect linie | RADIO - 100.00\n"
+        "click 2\nclick .\nclick .\nclick 5\nclick 7\nexpect pret | 2.57\n"
+        "click Del\nclick E N T E R\n"
+        "expect-row grid | 0 | RADIO | BUC |   2.000 |    2.50\n"
+        "expect total |    5.00\n"
+        "select grid | 0\nclick M. Pret\n"
+        "click 9\nclick 9\nclick 9\nclick 9\nclick 9\nclick 9\nclick 9\nclick 9\n"
+        "click E N T E R\nexpect-title Eroare\nclick OK\n"
+        "expect-title ModificaPret\nclose\n"
+        "expect total |    5.00\n");
+    EXPECT_EQ(run.exitStatus, 0) << run.output;
+}
+
 TEST_F(SmallWindows, AFiscalCodeIsKeptOnlyWithItsRightControlDigit) {
     auto run = sell(
         "click CUI\nexpect-title CUI pe BON\n"
