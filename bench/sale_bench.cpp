@@ -10,6 +10,7 @@
 
 #include "fiscal/finish_receipt.h"
 #include "sale/article_entry.h"
+#include "sale/article_search.h"
 #include "shell/application.h"
 #include "shop_bench.h"
 
@@ -80,6 +81,19 @@ void FinishReceiptOfTenLines(benchmark::State& state) {
     state.SetLabel(benchShop().description);
 }
 BENCHMARK(FinishReceiptOfTenLines)->Unit(benchmark::kMillisecond);
+
+// A search refresh with its stock column, for a fragment that many articles hold and for one
+// that few hold.
+void ArticleSearch(benchmark::State& state, const char* fragment) {
+    shell::Application& app = benchApp();
+    size_t rows = 0;
+    for (auto _ : state)
+        rows = sale::searchArticles(*app.db, fragment).size();
+    state.counters["rows"] = static_cast<double>(rows);
+    state.SetLabel(benchShop().description);
+}
+BENCHMARK_CAPTURE(ArticleSearch, many, "123")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ArticleSearch, few, "12345")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vandrix::bench
