@@ -7,38 +7,21 @@
 
 #include "scenario.h"
 #include "shop.h"
-#include "store/database.h"
-#include "temp_folder.h"
 
 namespace vandrix {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::runScenario;
 
-class HoldScenario : public ::testing::Test {
+class HoldScenario : public testing::ShopScenario {
   protected:
-    void SetUp() override {
-        std::string failure;
-        auto db = testing::openShop(
-            folder.path(),
-            {
-                "INSERT INTO articol VALUES (1,'APA|PLATA','BUC',1.50,'2','1','')",
-                "INSERT INTO articol VALUES (2,'PAINE','BUC',0.99,'2','2','')",
-                "INSERT INTO codbar VALUES (4,'111','1')",
-                "INSERT INTO codbar VALUES (5,'222','2')",
-            },
-            failure);
-        ASSERT_TRUE(db) << failure;
-    }
-
-    testing::ScenarioRun sell(const std::string& steps) {
-        return runScenario(folder.path(), steps + "close\nclick DA\n");
-    }
+    HoldScenario()
+        : ShopScenario({"INSERT INTO articol VALUES (1,'APA|PLATA','BUC',1.50,'2','1','')",
+                        "INSERT INTO articol VALUES (2,'PAINE','BUC',0.99,'2','2','')",
+                        "INSERT INTO codbar VALUES (4,'111','1')",
+                        "INSERT INTO codbar VALUES (5,'222','2')"}) {}
 
     fs::path held() const { return folder / "bonasteptare"; }
-
-    testing::TempFolder folder;
 };
 
 // Three lines parked and taken back whole, a "|" in a name among them; no question on an empty

@@ -4,34 +4,16 @@
 
 #include "scenario.h"
 #include "shop.h"
-#include "store/database.h"
-#include "temp_folder.h"
 
 namespace vandrix {
 namespace {
 
-using testing::runScenario;
-
 // A shop with one article "100" at 100.00.
-class SmallWindows : public ::testing::Test {
+class SmallWindows : public testing::ShopScenario {
   protected:
-    void SetUp() override {
-        std::string failure;
-        auto db =
-            testing::openShop(folder.path(),
-                              {
-                                  "INSERT INTO articol VALUES (1,'RADIO','BUC',100.00,'2','1','')",
-                                  "INSERT INTO codbar VALUES (4,'100','1')",
-                              },
-                              failure);
-        ASSERT_TRUE(db) << failure;
-    }
-
-    testing::ScenarioRun sell(const std::string& steps) {
-        return runScenario(folder.path(), steps + "close\nclick DA\n");
-    }
-
-    testing::TempFolder folder;
+    SmallWindows()
+        : ShopScenario({"INSERT INTO articol VALUES (1,'RADIO','BUC',100.00,'2','1','')",
+                        "INSERT INTO codbar VALUES (4,'100','1')"}) {}
 };
 
 TEST_F(SmallWindows, DiscountPercentageIsTypedOnTheKeypadUpTo9999) {

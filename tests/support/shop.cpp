@@ -30,6 +30,15 @@ std::unique_ptr<store::Database> openShop(const std::filesystem::path& folder,
     return db;
 }
 
+void ShopScenario::SetUp() {
+    std::string failure;
+    ASSERT_TRUE(openShop(folder.path(), rows_, failure)) << failure;
+}
+
+ScenarioRun ShopScenario::sell(const std::string& steps) {
+    return runScenario(folder.path(), steps + "close\nclick DA\n");
+}
+
 void replaceSetting(const std::filesystem::path& folder, const std::string& from,
                     const std::string& to) {
     std::string settings = readFileBytes(folder / "CaleBonuri.ini");
