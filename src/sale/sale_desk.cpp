@@ -357,6 +357,11 @@ void SaleDesk::handle(const ui::Event& event) {
             if (grid_.selected() >= 0)
                 changeLinePrice(false);
             break;
+        case kSearch:
+            if (auto code = openArticleSearch(app_, form_))
+                runCode(*code);
+            focusCurrent();
+            break;
         case kCui:
             openFiscalCode(app_, form_);
             focusCurrent();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "sale/receipt_grid.h"
@@ -31,6 +32,10 @@ void openDiscount(shell::Application& app, ui::Form& parent, ReceiptGrid& grid,
 // The buyer's fiscal code printed on the receipt: app.buyerFiscalCode, "" when the window is
 // closed without a valid code.
 void openFiscalCode(shell::Application& app, ui::Form& parent);
+
+// The article search "Articole": the barcode of the article chosen by a double click, nullopt
+// when the window was closed. The sale window is hidden while it is open.
+std::optional<std::string> openArticleSearch(shell::Application& app, ui::Form& saleWindow);
 
 // The receipt's four free text lines, joined by "|" (app.receiptText takes them).
 std::string openReceiptText(shell::Application& app, ui::Form& parent);

@@ -13,6 +13,7 @@ set(owners_discount "sale")
 set(owners_cuipebon "sale")
 set(owners_textbon "sale")
 set(owners_modificapret "sale")
+set(owners_articole "sale")
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h")
 # The layouts themselves live in the shell and include their own headers.
