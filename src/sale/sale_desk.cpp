@@ -362,6 +362,13 @@ void SaleDesk::handle(const ui::Event& event) {
                 runCode(*code);
             focusCurrent();
             break;
+        case kGroups:
+            // The article touched is sold as if scanned; one without a barcode gets the
+            // message for an unknown code.
+            if (auto code = openQuickKeys(app_, form_))
+                runCode(*code);
+            focusCurrent();
+            break;
         case kCui:
             openFiscalCode(app_, form_);
             focusCurrent();

@@ -37,6 +37,11 @@ void openFiscalCode(shell::Application& app, ui::Form& parent);
 // when the window was closed. The sale window is hidden while it is open.
 std::optional<std::string> openArticleSearch(shell::Application& app, ui::Form& saleWindow);
 
+// The quick keys "Articole Grupa": a tab per group marked for quick keys, a button per priced
+// article; the barcode of the article touched (the first of its barcodes, "" when it has none),
+// nullopt when the window was closed. The sale window is hidden while it is open.
+std::optional<std::string> openQuickKeys(shell::Application& app, ui::Form& saleWindow);
+
 // The receipt's four free text lines, joined by "|" (app.receiptText takes them).
 std::string openReceiptText(shell::Application& app, ui::Form& parent);
 

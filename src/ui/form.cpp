@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -145,7 +146,73 @@ void Form::addGadget(const GadgetSpec& table) {
     auto g = std::make_unique<Gadget>();
     g->table = table;
     g->handle = runtime_.nextGadgetHandle();
-    build(*g);
+    build(*g, window_.get());
+    addBuilt(std::move(g));
+}
+
+void Form::addGadgetIn(int container, int page, const GadgetSpec& table) {
+    QWidget* parent = nullptr;
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget(container)))
+        parent = tabs->widget(page);
+    else if (auto* area = qobject_cast<QScrollArea*>(widget(container)))
+        parent = area->widget();
+    if (!parent)
+        return;
+    removeGadget(table.number);
+    auto g = std::make_unique<Gadget>();
+    g->table = table;
+    g->handle = runtime_.nextGadgetHandle();
+    build(*g, parent);
+    addBuilt(std::move(g));
+}
+
+int Form::addTab(int panel, const std::string& title) {
+    auto* tabs = qobject_cast<QTabWidget*>(widget(panel));
+    return tabs ? tabs->addTab(new QWidget, q(title)) : -1;
+}
+
+void Form::removeTab(int panel, int page) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget(panel))) {
+        QWidget* pageWidget = tabs->widget(page);
+        tabs->removeTab(page);
+        if (pageWidget)
+            pageWidget->deleteLater();
+    }
+}
+
+void Form::showTab(int panel, int page) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget(panel)))
+        tabs->setCurrentIndex(page);
+}
+
+int Form::currentTab(int panel) const {
+    auto* tabs = qobject_cast<QTabWidget*>(widget(panel));
+    return tabs ? tabs->currentIndex() : -1;
+}
+
+int Form::tabCount(int panel) const {
+    auto* tabs = qobject_cast<QTabWidget*>(widget(panel));
+    return tabs ? tabs->count() : 0;
+}
+
+void Form::setContentSize(int area, int width, int height) {
+    if (auto* a = qobject_cast<QScrollArea*>(widget(area)))
+        a->widget()->resize(runtime_.scaledX(width), runtime_.scaledY(height));
+}
+
+int Form::scrollPosition(int area) const {
+    auto* a = qobject_cast<QScrollArea*>(widget(area));
+    return a ? a->verticalScrollBar()->value() : 0;
+}
+
+void Form::scrollTo(int area, int position) {
+    if (auto* a = qobject_cast<QScrollArea*>(widget(area)))
+        a->verticalScrollBar()->setValue(position);
+}
+
+void Form::addBuilt(std::unique_ptr<Gadget> gadget) {
+    Gadget* g = gadget.get();
+    const GadgetSpec& table = g->table;
     applyPlace(*g);
     if (table.flags & kHidden)
         g->widget->hide();
@@ -154,7 +221,7 @@ void Form::addGadget(const GadgetSpec& table) {
     if (table.flags & kDisabled)
         g->widget->setEnabled(false);
     connectEvents(*g);
-    gadgets_.push_back(std::move(g));
+    gadgets_.push_back(std::move(gadget));
 }
 
 void Form::removeGadget(int gadget) {
@@ -168,8 +235,7 @@ void Form::removeGadget(int gadget) {
     }
 }
 
-void Form::build(Gadget& g) {
-    QWidget* parent = window_.get();
+void Form::build(Gadget& g, QWidget* parent) {
     const GadgetSpec& table = g.table;
     switch (table.kind) {
         case GadgetKind::Button: {
@@ -241,9 +307,15 @@ void Form::build(Gadget& g) {
         case GadgetKind::TabPanel:
             g.widget = new OwnerDrawnTabWidget(runtime_.colours(), parent);
             break;
-        case GadgetKind::ScrollArea:
-            g.widget = new QScrollArea(parent);
+        case GadgetKind::ScrollArea: {
+            auto* a = new QScrollArea(parent);
+            a->setWidget(new QWidget);
+            a->setWidgetResizable(false);
+            a->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            a->verticalScrollBar()->setSingleStep(30);
+            g.widget = a;
             break;
+        }
         case GadgetKind::SpinBox: {
             auto* sb = new QSpinBox(parent);
             sb->setRange(0, 1000000);

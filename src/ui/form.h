@@ -71,7 +71,23 @@ class Form {
     // Gadgets. Places and sizes are on the design grid and scaled like the layout table.
     bool has(int gadget) const;
     void addGadget(const GadgetSpec& table);
+    // A gadget inside another: on a tab panel's page (page counted from 0), or in a scroll
+    // area's content (page unused). Its place is on the design grid, from the container's
+    // top left.
+    void addGadgetIn(int container, int page, const GadgetSpec& table);
     void removeGadget(int gadget);
+
+    // Tab panels: pages added with their titles, shown, removed.
+    int addTab(int panel, const std::string& title);  // the new page's index
+    void removeTab(int panel, int page);
+    void showTab(int panel, int page);
+    int currentTab(int panel) const;  // -1 when the panel has no page
+    int tabCount(int panel) const;
+
+    // Scroll areas: the size of their content (design grid) and the vertical position (pixels).
+    void setContentSize(int area, int width, int height);
+    int scrollPosition(int area) const;
+    void scrollTo(int area, int position);
     void place(int gadget, int x, int y, int width, int height);
     std::string text(int gadget) const;  // caption or content; line breaks as in the caption
     void setText(int gadget, const std::string& text);
@@ -144,7 +160,8 @@ class Form {
     };
     Gadget* find(int gadget);
     const Gadget* find(int gadget) const;
-    void build(Gadget& g);
+    void build(Gadget& g, QWidget* parent);
+    void addBuilt(std::unique_ptr<Gadget> g);
     void connectEvents(Gadget& g);
     void applyPlace(Gadget& g);
 

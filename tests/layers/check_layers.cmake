@@ -14,6 +14,7 @@ set(owners_cuipebon "sale")
 set(owners_textbon "sale")
 set(owners_modificapret "sale")
 set(owners_articole "sale")
+set(owners_articolegrupa "sale")
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h")
 # The layouts themselves live in the shell and include their own headers.
