@@ -13,10 +13,11 @@
 namespace vandrix::bench {
 namespace {
 
-void StartUpToTheSaleWindow(benchmark::State& state) {
-    const std::string script = benchShop().folder + "/inchidere.txt";
+// Runs the program on the shop with the script's steps, as often as the benchmark asks.
+void runProgram(benchmark::State& state, const char* name, const char* steps) {
+    const std::string script = benchShop().folder + "/" + name;
     if (std::FILE* f = std::fopen(script.c_str(), "w")) {
-        std::fputs("close\nclick DA\n", f);
+        std::fputs(steps, f);
         std::fclose(f);
     }
     for (auto _ : state) {
@@ -27,7 +28,18 @@ void StartUpToTheSaleWindow(benchmark::State& state) {
     }
     state.SetLabel(benchShop().description);
 }
+
+void StartUpToTheSaleWindow(benchmark::State& state) {
+    runProgram(state, "inchidere.txt", "close\nclick DA\n");
+}
 BENCHMARK(StartUpToTheSaleWindow)->Unit(benchmark::kMillisecond);
+
+// The same run with the quick-key window opened and closed: the difference is the window's
+// opening with its first tab.
+void StartUpAndQuickKeys(benchmark::State& state) {
+    runProgram(state, "grupe.txt", "click Art. Grp.\nclose\nclose\nclick DA\n");
+}
+BENCHMARK(StartUpAndQuickKeys)->Unit(benchmark::kMillisecond);
 
 // The sale window waiting for the cashier: the program started as at the desk (offscreen), left
 // alone, then asked to end. Two runs of different lengths, so that the start's own cost drops

@@ -60,7 +60,19 @@ class QuickKeys {
     }
     int groupOf(int gadget) const {
         const int k = gadget - layout::groupButton(0);
-        return k >= 0 && k < groups_ ? k : -1;
+        return k >= 0 && k < static_cast<int>(names_.size()) ? k : -1;
+    }
+
+    // A tab's article buttons are made when the tab is first shown: a shop with many quick keys
+    // opens the window with one tab's buttons, not all of them.
+    void showGroup(int k) {
+        if (k < 0 || k >= static_cast<int>(names_.size()))
+            return;
+        if (!built_[static_cast<size_t>(k)]) {
+            built_[static_cast<size_t>(k)] = true;
+            addArticles(k);
+        }
+        form_.showTab(layout::kTabs, k);
     }
 
   private:
@@ -70,7 +82,8 @@ class QuickKeys {
     }
 
     void addGroup(const std::string& name, int k) {
-        ++groups_;
+        names_.push_back(name);
+        built_.push_back(false);
         if (k < layout::kGroupButtonsShown) {
             form_.addGadget({layout::groupButton(k), ui::GadgetKind::Button, name, 640, 20 + 50 * k,
                              120, 50, 0, ""});
@@ -80,6 +93,10 @@ class QuickKeys {
         form_.addGadgetIn(layout::kTabs, page,
                           {layout::articleArea(k), ui::GadgetKind::ScrollArea, "", 0, 0, 640, 500,
                            0, "articole-" + std::to_string(k + 1)});
+    }
+
+    void addArticles(int k) {
+        const std::string& name = names_[static_cast<size_t>(k)];
         store::Query q = app_.db->query(
             "select a.nume,a.pret,g.denumire,a.id from articol as a,grupa as g where "
             "upper(a.idgrupa)=upper(g.id) And g.shortcut=? And upper(g.denumire)=upper(?);",
@@ -110,8 +127,9 @@ class QuickKeys {
     ui::Form& form_;
     std::map<int, std::string> articles_;  // article button -> article id
     std::vector<int> coloured_;
+    std::vector<std::string> names_;  // the groups by tab
+    std::vector<bool> built_;         // whose article buttons are made
     int articleCount_ = 0;
-    int groups_ = 0;
 };
 
 }  // namespace
@@ -128,14 +146,17 @@ std::optional<std::string> openQuickKeys(shell::Application& app, ui::Form& sale
         form.loadImage(layout::kDown, "Data/arrow-down-icon.png", 0, 0);
         QuickKeys keys(app, form);
         keys.build();
-        if (form.tabCount(layout::kTabs) > 0)
-            form.showTab(layout::kTabs, 0);
+        keys.showGroup(0);
         // The arrows move the shown tab's articles by one row of buttons.
         const int rowStep = app.ui.scaledY(layout::kArticleSize);
         ui::runWindowLoop(form, kLoopTimeoutMs, [&](const ui::Event& event) {
             if (event.type == ui::EventType::Close)
                 return ui::Next::Leave;
             const int g = event.gadget;
+            if (g == layout::kTabs && event.type == ui::EventType::Change) {
+                keys.showGroup(form.currentTab(layout::kTabs));  // a tab chosen by its title
+                return ui::Next::Stay;
+            }
             if (event.type != ui::EventType::Click)
                 return ui::Next::Stay;
             if (const std::string* article = keys.articleOf(g)) {
@@ -147,7 +168,7 @@ std::optional<std::string> openQuickKeys(shell::Application& app, ui::Form& sale
                 return ui::Next::Leave;
             }
             if (const int k = keys.groupOf(g); k >= 0) {
-                form.showTab(layout::kTabs, k);
+                keys.showGroup(k);
             } else if (g == layout::kUp || g == layout::kDown) {
                 const int area = layout::articleArea(form.currentTab(layout::kTabs));
                 const int step = g == layout::kUp ? -rowStep : rowStep;

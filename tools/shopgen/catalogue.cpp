@@ -3,6 +3,7 @@
 // changed.
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "shop_parts.h"
 #include "store/database.h"
@@ -47,14 +48,20 @@ bool writeGroups(store::Database& db, const ShopSize& size) {
     return true;
 }
 
-Article makeArticle(long id, const ShopSize& size, Draw& draw) {
+Article makeArticle(long id, const ShopSize& size, Draw& draw, const std::vector<long>& quick,
+                    const std::vector<long>& others) {
     Article a;
     a.name = articleName(id);
     a.unit = id % 10 == 0 ? "KG" : id % 25 == 1 ? "L" : "BUC";
     // Most articles in the standard and the reduced rate.
     const long vat = draw.between(1, 20);
     a.vatGroup = vat <= 12 ? "1" : vat <= 18 ? "2" : vat == 19 ? "3" : "4";
-    a.group = std::to_string(kFirstGroup + draw.between(0, size.groups - 1));
+    // The groups with quick keys hold the few articles sold from the screen, 200 in each of the
+    // full shop's ten; every other article is in a group without quick keys.
+    const long quickArticles = std::max(1L, size.articles * 2000 / 300000);
+    const std::vector<long>& groups =
+        id % std::max(1L, size.articles / quickArticles) == 0 || others.empty() ? quick : others;
+    a.group = std::to_string(groups[static_cast<size_t>(draw.below(groups.size()))]);
     // Cheap articles are many, dear ones few.
     const long band = draw.between(1, 10);
     a.price = band <= 6   ? draw.between(50, 2000)
@@ -77,9 +84,12 @@ bool writeCatalogue(store::Database& db, const ShopSize& size, Draw& draw, Catal
     if (!writeGroups(db, size))
         return false;
     catalogue.articles.reserve(static_cast<size_t>(size.articles));
+    std::vector<long> quick, others;  // the group ids with quick keys and without
+    for (long g = 0; g < size.groups; ++g)
+        (g % 4 == 0 ? quick : others).push_back(kFirstGroup + g);
     double running = 0;
     for (long id = 1; id <= size.articles; ++id) {
-        Article a = makeArticle(id, size, draw);
+        Article a = makeArticle(id, size, draw, quick, others);
         if (!db.exec("Insert into articol values (?,?,?,?,?,?,?);",
                      {std::to_string(id), a.name, a.unit, shell::formatCents(a.price), a.group,
                       a.vatGroup, ""}))
