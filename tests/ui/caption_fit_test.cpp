@@ -7,10 +7,15 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
+#include "shell/Interfatacolor/articole.h"
+#include "shell/Interfatacolor/cuipebon.h"
+#include "shell/Interfatacolor/discount.h"
 #include "shell/Interfatacolor/interfataincasare.h"
 #include "shell/Interfatacolor/interfatarapoarte.h"
 #include "shell/Interfatacolor/interfatasume.h"
+#include "shell/Interfatacolor/modificapret.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
 #include "shell/sale_window.h"
@@ -64,7 +69,8 @@ TEST_F(CaptionFit, DialogsShowTheirWholeTextAboveTheirButtons) {
          "Eroare", shell::kButtonsOk + shell::kIconError},
         {DialogKind::Input, "Introduceti parola pentru logare:\r\n\r\n", "Parola",
          shell::kButtonsOk},
-        {DialogKind::Timed, "Sincronizare Baza Date / Echipamente\r\n\r\n", "Sincronizare", shell::kButtonsOk},
+        {DialogKind::Timed, "Sincronizare Baza Date / Echipamente\r\n\r\n", "Sincronizare",
+         shell::kButtonsOk},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -121,6 +127,20 @@ TEST_F(CaptionFit, WindowsShowEveryCaptionWhole) {
             EXPECT_EQ(ui::describeMisfits(ui::captionMisfits(split)), "") << "split payment";
             ui::Form reports(runtime, shell::interfatarapoarte::layout());
             EXPECT_EQ(ui::describeMisfits(ui::captionMisfits(reports)), "") << "reports";
+
+            // The sale's keypad windows, their ENTER one letter per line as they write it, and
+            // the article search.
+            const std::pair<ui::FormSpec, int> keypadWindows[] = {
+                {shell::discount::layout(), shell::discount::kEnter},
+                {shell::modificapret::layout(), shell::modificapret::kEnter},
+                {shell::cuipebon::layout(), shell::cuipebon::kEnter}};
+            for (const auto& [table, enter] : keypadWindows) {
+                ui::Form form(runtime, table);
+                form.setText(enter, "E\r\nN\r\nT\r\nE\r\nR");
+                EXPECT_EQ(ui::describeMisfits(ui::captionMisfits(form)), "") << table.title;
+            }
+            ui::Form search(runtime, shell::articole::layout());
+            EXPECT_EQ(ui::describeMisfits(ui::captionMisfits(search)), "") << "article search";
 
             for (const char* title : {"Sume Introduse", "Sume Scoase"}) {
                 ui::Form cash(runtime, shell::interfatasume::layout(title));
