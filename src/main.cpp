@@ -1,5 +1,6 @@
 // The program's entry: hands the subsystems' operations to the shell and runs the start-up
 // sequence, the sale window's loop and the shutdown.
+#include "backoffice/back_office.h"
 #include "backoffice/reports_window.h"
 #include "fiscal/payment.h"
 #include "fiscal/pending_receipts.h"
@@ -25,6 +26,10 @@ int main(int argc, char** argv) {
             fiscal::takePayment(app, form, d->grid(), fields, mode);
         };
         desk->openReports = [&app, &form] { backoffice::openReportsWindow(app, form); };
+        desk->openBackOffice = [&app, &form] { backoffice::openBackOffice(app, form); };
+        desk->openAdministration = [&app, &form] {
+            backoffice::openAdministration(app, &form, true);
+        };
         desk->retryDeliveries = [&app] { fiscal::deliverPendingReceipts(app, false); };
         desk->storeTip = [&app](sale::ReceiptGrid& grid, std::string& total) {
             fiscal::writeTipReceipt(app, grid, total);

@@ -29,6 +29,11 @@ bool deleteTree(const std::string& path);  // a file or a whole folder
 
 std::optional<std::string> readWholeFile(const std::string& path);
 
+// True while another program holds the file open for editing. On Windows a file open in a
+// spreadsheet cannot be renamed onto itself; here the desktop's office programs leave their lock
+// file beside it (".~lock.NAME#"), which tells the same.
+bool fileInUseByAnotherProgram(const std::string& path);
+
 // Writes the bytes complete under a temporary name beside the target, flushes them to disk and
 // closes it, then renames it to its final name, so no reader ever sees a half-written file.
 [[nodiscard]] bool writeWholeFile(const std::string& path, const std::string& bytes);

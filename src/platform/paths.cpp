@@ -33,4 +33,24 @@ std::string currentFolderWithSeparator() {
     return folder;
 }
 
+namespace {
+
+std::string comparable(std::string_view path) {
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::absolute(toPlatformPath(path), ec);
+    std::string out = p.lexically_normal().string();
+    while (out.size() > 1 && endsWithSeparator(out))
+        out.pop_back();
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+}  // namespace
+
+bool samePathIgnoringCase(std::string_view a, std::string_view b) {
+    return comparable(a) == comparable(b);
+}
+
 }  // namespace vandrix::platform

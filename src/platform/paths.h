@@ -21,4 +21,9 @@ bool endsWithSeparator(std::string_view path);
 // The absolute current working folder with a trailing separator: the base folder.
 std::string currentFolderWithSeparator();
 
+// True when two paths name the same place, compared as the shop's Windows PC compares them:
+// made absolute from the current folder, "." and ".." resolved, '\' and '/' alike, and letters
+// without regard to case.
+bool samePathIgnoringCase(std::string_view a, std::string_view b);
+
 }  // namespace vandrix::platform

@@ -146,14 +146,20 @@ void SaleDesk::runCode(const std::string& code) {
     showGrid();
     current_ = Field::Entry;
     focusCurrent();
-    // The discount line's percentage has a window of its own; the back office and the tip's
-    // price come with their windows.
+    // The discount line's percentage, the tip's price and the back office have windows of
+    // their own.
     if (outcome == EntryOutcome::Discount) {
         openDiscount(app_, form_, grid_, form_.text(kTotal));
         showTotal();
         focusCurrent();
     } else if (outcome == EntryOutcome::Tip) {
         changeLinePrice(true);
+    } else if (outcome == EntryOutcome::BackOffice && openBackOffice) {
+        openBackOffice();
+        focusCurrent();
+    } else if (outcome == EntryOutcome::Administration && openAdministration) {
+        openAdministration();
+        focusCurrent();
     }
 }
 

@@ -36,6 +36,10 @@ class SaleDesk final : public shell::SaleOperations {
     std::function<void(int mode, EntryFields& fields)> takePayment;
     // The reports window ("Rapoarte"); set by the back office.
     std::function<void()> openReports;
+    // The back-office choice window (the access code) and the administration window in its
+    // restricted mode (the administrator code).
+    std::function<void()> openBackOffice;
+    std::function<void()> openAdministration;
     // Another try at delivering the files of stored receipts that wait for the fiscal
     // printer's folder; set by the payment subsystem, run every few seconds while any wait.
     std::function<void()> retryDeliveries;

@@ -67,7 +67,12 @@ Form::Form(Runtime& runtime, const FormSpec& table, Form* parent)
     window_ = std::make_unique<FormWindow>(parent ? parent->window() : nullptr, flags);
     window_->setWindowTitle(q(table.title));
     window_->setAutoFillBackground(true);
-    window_->setFont(runtime_.font(runtime_.defaultFont));
+    if (table.fontFamily.empty()) {
+        window_->setFont(runtime_.font(runtime_.defaultFont));
+    } else {
+        const int height = scaled_ ? runtime_.scaledY(table.fontHeight) : table.fontHeight;
+        window_->setFont(runtime_.font({table.fontFamily, height, false}));
+    }
     window_->onCloseRequest = [this] { post({EventType::Close, -1}); };
     setBackground(runtime_.colours().windowColour);
 
@@ -80,8 +85,12 @@ Form::Form(Runtime& runtime, const FormSpec& table, Form* parent)
         int barHeight = 22;
         statusBar_->setGeometry(0, height - barHeight, width, barHeight);
     }
-    for (const auto& g : table.gadgets)
-        addGadget(g);
+    for (const auto& g : table.gadgets) {
+        if (g.container != 0)
+            addGadgetIn(g.container, g.page, g);
+        else
+            addGadget(g);
+    }
     runtime_.registerForm(this);
     openedTitle_ = table.title;
     if (!dialog_)
@@ -279,6 +288,8 @@ void Form::build(Gadget& g, QWidget* parent) {
             l->setWordWrap(true);
             if (table.flags & kCentred)
                 l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            if (table.flags & kRightAligned)
+                l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (table.flags & kBorder)
                 l->setFrameStyle(QFrame::Box | QFrame::Plain);
             g.widget = l;
@@ -304,9 +315,14 @@ void Form::build(Gadget& g, QWidget* parent) {
             g.widget = t;
             break;
         }
-        case GadgetKind::TabPanel:
-            g.widget = new OwnerDrawnTabWidget(runtime_.colours(), parent);
+        case GadgetKind::TabPanel: {
+            auto* tabs = new OwnerDrawnTabWidget(runtime_.colours(), parent);
+            if (!table.caption.empty())
+                for (const QString& title : q(table.caption).split('|'))
+                    tabs->addTab(new QWidget, title);
+            g.widget = tabs;
             break;
+        }
         case GadgetKind::ScrollArea: {
             auto* a = new QScrollArea(parent);
             a->setWidget(new QWidget);
@@ -385,6 +401,19 @@ void Form::connectEvents(Gadget& g) {
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
         QObject::connect(c, &QComboBox::activated, w,
                          [postEvent] { postEvent(EventType::Change); });
+        // An editable drop-down's field: typing in it changes it, as in a text field.
+        if (QLineEdit* field = c->lineEdit()) {
+            const bool upperCase = g.table.flags & kUpperCase;
+            QObject::connect(field, &QLineEdit::textEdited, w,
+                             [field, upperCase, postEvent](const QString& typed) {
+                                 if (upperCase && typed != typed.toUpper()) {
+                                     int caret = field->cursorPosition();
+                                     field->setText(typed.toUpper());
+                                     field->setCursorPosition(caret);
+                                 }
+                                 postEvent(EventType::Change);
+                             });
+        }
     } else if (auto* i = dynamic_cast<ImagePanel*>(w)) {
         i->onClick = [postEvent] { postEvent(EventType::Click); };
         i->onDoubleClick = [postEvent] { postEvent(EventType::DoubleClick); };
@@ -513,10 +542,15 @@ void Form::setFocus(int gadget) {
 
 int Form::focusedGadget() const {
     QWidget* focus = window_->focusWidget();
+    if (!focus)
+        return -1;
+    // The innermost gadget that holds the focus: a field on a tab page, not the tab panel.
+    const Gadget* best = nullptr;
     for (const auto& g : gadgets_)
-        if (g->widget == focus || (focus && g->widget->isAncestorOf(focus)))
-            return g->table.number;
-    return -1;
+        if (g->widget == focus || g->widget->isAncestorOf(focus))
+            if (!best || best->widget->isAncestorOf(g->widget))
+                best = g.get();
+    return best ? best->table.number : -1;
 }
 
 void Form::setCaretToEnd(int gadget) {

@@ -115,16 +115,27 @@ class Form {
     void setColumnWidth(int gadget, int column, int width);
     void clearRows(int gadget);
     void addRow(int gadget, const std::vector<std::string>& cells);
+    // Many rows at once (a long list fills in one step).
+    void addRows(int gadget, const std::vector<std::vector<std::string>>& rows);
     void removeRow(int gadget, int row);
     int rowCount(int gadget) const;
     std::string cell(int gadget, int row, int column) const;
     void setCell(int gadget, int row, int column, const std::string& text);
     int selectedRow(int gadget) const;    // -1 when none
     void selectRow(int gadget, int row);  // -1 removes the selection
-    bool isChecked(int gadget, int row) const;
+    // A row's check box in a check-box list; for a check box gadget the row is not used.
+    bool isChecked(int gadget, int row = 0) const;
     void setChecked(int gadget, int row, bool checked);
     void setRowColours(int gadget, int row, Colour text, Colour back);
     void setCellTextColour(int gadget, int row, int column, Colour text);
+
+    // Drop-down lists: their entries, and the chosen one (-1 for none).
+    void clearItems(int gadget);
+    void addItem(int gadget, const std::string& item);
+    int itemCount(int gadget) const;
+    std::string item(int gadget, int index) const;
+    int currentItem(int gadget) const;
+    void setCurrentItem(int gadget, int index);
 
     // Progress bars
     void setProgress(int gadget, int value, int maximum);

@@ -1,4 +1,6 @@
 // Forms: the list views (the receipt grid among them), progress bars and the status bar.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -61,6 +63,25 @@ void Form::addRow(int gadget, const std::vector<std::string>& cells) {
     t->addTopLevelItem(item);
 }
 
+void Form::addRows(int gadget, const std::vector<std::vector<std::string>>& rows) {
+    auto* t = asList(widget(gadget));
+    if (!t)
+        return;
+    const bool checkBoxes = find(gadget)->table.flags & kCheckBoxes;
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    for (const auto& cells : rows) {
+        auto* item = new QTreeWidgetItem();
+        for (size_t i = 0; i < cells.size(); ++i)
+            item->setText(static_cast<int>(i), q(cells[i]));
+        if (checkBoxes)
+            item->setCheckState(0, Qt::Unchecked);
+        items.append(item);
+    }
+    QSignalBlocker block(t);
+    t->addTopLevelItems(items);
+}
+
 void Form::removeRow(int gadget, int row) {
     auto* t = asList(widget(gadget));
     if (!t || row < 0 || row >= t->topLevelItemCount())
@@ -111,6 +132,8 @@ void Form::selectRow(int gadget, int row) {
 }
 
 bool Form::isChecked(int gadget, int row) const {
+    if (auto* box = qobject_cast<QCheckBox*>(widget(gadget)))
+        return box->isChecked();
     auto* t = asList(widget(gadget));
     if (!t || row < 0 || row >= t->topLevelItemCount())
         return false;
@@ -118,6 +141,11 @@ bool Form::isChecked(int gadget, int row) const {
 }
 
 void Form::setChecked(int gadget, int row, bool checked) {
+    if (auto* box = qobject_cast<QCheckBox*>(widget(gadget))) {
+        QSignalBlocker block(box);
+        box->setChecked(checked);
+        return;
+    }
     auto* t = asList(widget(gadget));
     if (!t || row < 0 || row >= t->topLevelItemCount())
         return;
@@ -147,6 +175,46 @@ void Form::setProgress(int gadget, int value, int maximum) {
     if (auto* p = qobject_cast<QProgressBar*>(widget(gadget))) {
         p->setRange(0, maximum);
         p->setValue(value);
+    }
+}
+
+// ---- drop-down lists ----
+
+void Form::clearItems(int gadget) {
+    if (auto* c = qobject_cast<QComboBox*>(widget(gadget))) {
+        QSignalBlocker block(c);
+        c->clear();
+    }
+}
+
+void Form::addItem(int gadget, const std::string& item) {
+    if (auto* c = qobject_cast<QComboBox*>(widget(gadget))) {
+        QSignalBlocker block(c);
+        c->addItem(q(item));
+    }
+}
+
+int Form::itemCount(int gadget) const {
+    auto* c = qobject_cast<QComboBox*>(widget(gadget));
+    return c ? c->count() : 0;
+}
+
+std::string Form::item(int gadget, int index) const {
+    auto* c = qobject_cast<QComboBox*>(widget(gadget));
+    return c && index >= 0 && index < c->count() ? s(c->itemText(index)) : std::string();
+}
+
+int Form::currentItem(int gadget) const {
+    auto* c = qobject_cast<QComboBox*>(widget(gadget));
+    return c ? c->currentIndex() : -1;
+}
+
+void Form::setCurrentItem(int gadget, int index) {
+    if (auto* c = qobject_cast<QComboBox*>(widget(gadget))) {
+        QSignalBlocker block(c);
+        c->setCurrentIndex(index < c->count() ? index : -1);
+        if (c->isEditable() && index < 0)
+            c->setEditText(QString());
     }
 }
 

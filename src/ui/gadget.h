@@ -16,7 +16,7 @@ enum class GadgetKind {
     ComboBox,       // drop-down list
     EditableCombo,  // drop-down with an editable field
     ListView,       // list with columns (the receipt grid among them)
-    TabPanel,       // tabs drawn by the program
+    TabPanel,       // tabs drawn by the program; a caption "A|B" makes its pages
     ScrollArea,
     SpinBox,
     Calendar,
@@ -34,7 +34,7 @@ enum GadgetFlag : unsigned {
     kPassword = 1u << 2,      // text field: hides what is typed
     kReadOnly = 1u << 3,      // text field: no typing
     kCentred = 1u << 4,       // text field or label: centred text
-    kRightAligned = 1u << 5,  // text field: right-aligned text
+    kRightAligned = 1u << 5,  // text field or label: right-aligned text
     kHidden = 1u << 6,        // created hidden
     kDisabled = 1u << 7,      // created disabled
     kCheckBoxes = 1u << 8,    // list view: a check box per row
@@ -51,6 +51,10 @@ struct GadgetSpec {
     int x, y, width, height;
     unsigned flags = 0;
     std::string name;  // automation name for a gadget without caption ("entry", "grid", ...)
+    // A gadget on a page of a tab panel (the panel's number, the page from 0); its place is
+    // from the page's top left. 0: on the window.
+    int container = 0;
+    int page = 0;
 };
 
 struct FormSpec {
@@ -65,6 +69,10 @@ struct FormSpec {
     bool tool = false;  // a small tool window (no minimize button)
     bool maximizeBox = false;
     bool dialog = false;  // a message box: the transcript records its answer, not open/close
+    // The window's own font for all its gadgets, its height on the design grid (scaled like the
+    // gadgets); no family: the runtime's default font.
+    std::string fontFamily = "";
+    int fontHeight = 0;
 };
 
 // What a window's loop receives.

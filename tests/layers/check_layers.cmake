@@ -15,6 +15,10 @@ set(owners_textbon "sale")
 set(owners_modificapret "sale")
 set(owners_articole "sale")
 set(owners_articolegrupa "sale")
+set(owners_interfataadminselect "backoffice")
+set(owners_interfataadmin "backoffice")
+set(owners_interfatastoc "backoffice")
+set(owners_asteptati "backoffice")
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h")
 # The layouts themselves live in the shell and include their own headers.

@@ -10,6 +10,10 @@
 #include <utility>
 
 #include "shell/Interfatacolor/articole.h"
+#include "shell/Interfatacolor/asteptati.h"
+#include "shell/Interfatacolor/interfataadmin.h"
+#include "shell/Interfatacolor/interfataadminselect.h"
+#include "shell/Interfatacolor/interfatastoc.h"
 #include "shell/Interfatacolor/cuipebon.h"
 #include "shell/Interfatacolor/discount.h"
 #include "shell/Interfatacolor/interfataincasare.h"
@@ -141,6 +145,14 @@ TEST_F(CaptionFit, WindowsShowEveryCaptionWhole) {
             }
             ui::Form search(runtime, shell::articole::layout());
             EXPECT_EQ(ui::describeMisfits(ui::captionMisfits(search)), "") << "article search";
+
+            // The back office's windows.
+            for (const ui::FormSpec& table :
+                 {shell::interfataadminselect::layout(), shell::interfataadmin::layout(),
+                  shell::interfatastoc::layout(), shell::asteptati::layout()}) {
+                ui::Form form(runtime, table);
+                EXPECT_EQ(ui::describeMisfits(ui::captionMisfits(form)), "") << table.title;
+            }
 
             for (const char* title : {"Sume Introduse", "Sume Scoase"}) {
                 ui::Form cash(runtime, shell::interfatasume::layout(title));

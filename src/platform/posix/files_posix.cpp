@@ -60,6 +60,14 @@ bool moveFile(const std::string& from, const std::string& to) {
     return copyFile(src, dst) && ::unlink(src.c_str()) == 0;
 }
 
+bool fileInUseByAnotherProgram(const std::string& path) {
+    const std::string native = toPlatformPath(path);
+    const std::size_t slash = native.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "" : native.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? native : native.substr(slash + 1);
+    return fileExists(folder + ".~lock." + name + "#");
+}
+
 bool deleteFile(const std::string& path) {
     // Removing a directory entry needs no write permission on the file itself, so a read-only
     // file goes the same way as any other.
