@@ -2,8 +2,8 @@
 // editors with their lists. The editors share one mode: the last Adauga or Modifica pressed in
 // any of them decides whether the next Salvare adds or modifies.
 #include "backoffice/administration.h"
-#include "backoffice/csv_line.h"
 #include "backoffice/back_office.h"
+#include "backoffice/csv_line.h"
 #include "platform/clock.h"
 #include "shell/Interfatacolor/interfataadmin.h"
 #include "shell/application.h"
@@ -74,7 +74,8 @@ void AdminWindow::open() {
                      {0, 100, 50, 70, 40, 50, 50});
     form_.setColumns(kBarcodes, {"ID", "CodBare", "IDArt"}, {0, 100, 0});
     form_.setColumns(kVatRates, {"ID", "Procent"}, {50, 100});
-    form_.setColumns(kGroups, {"ID", "Denumire", "Shortcut"}, {50, 100, 25});
+    // "Shortcut" shows whole (the list has room for it).
+    form_.setColumns(kGroups, {"ID", "Denumire", "Shortcut"}, {50, 100, 60});
     form_.addShortcut(ui::Key::Enter, kEnterShortcut);
     form_.addShortcut(ui::Key::Execute, kEnterShortcut);
     for (int g = kVatAdd; g <= kVatDelete; ++g)
@@ -219,7 +220,8 @@ void AdminWindow::deleteArticle() {
         error(check.message);
         return;
     }
-    if (!ask("Sigur Stergeti articolul " + name + "\r\ncu datele asociate ? (codbare, tva, pret)\r\n"))
+    if (!ask("Sigur Stergeti articolul " + name +
+             "\r\ncu datele asociate ? (codbare, tva, pret)\r\n"))
         return;
     Outcome outcome = backoffice::deleteArticle(db_, id);
     if (!outcome.done)
@@ -231,8 +233,9 @@ void AdminWindow::deleteArticle() {
 void AdminWindow::addVatRate() {
     auto id = freeVatId(db_);
     if (!id) {
-        error("Casa de marcat are 5 cote de TVA si toate sunt folosite.\r\nModificati o cota "
-              "existenta.\r\n\r\n");
+        error(
+            "Casa de marcat are 5 cote de TVA si toate sunt folosite.\r\nModificati o cota "
+            "existenta.\r\n\r\n");
         return;
     }
     form_.setText(kVatId, *id);
@@ -302,9 +305,8 @@ void AdminWindow::modifyGroup() {
 }
 
 void AdminWindow::saveGroup() {
-    Outcome outcome =
-        backoffice::saveGroup(db_, form_.text(kGroupId), form_.text(kGroupName),
-                              form_.isChecked(kShortcut), mode_ == Mode::Adding);
+    Outcome outcome = backoffice::saveGroup(db_, form_.text(kGroupId), form_.text(kGroupName),
+                                            form_.isChecked(kShortcut), mode_ == Mode::Adding);
     if (!outcome.done) {
         error(outcome.message);
         return;
@@ -424,8 +426,8 @@ void openAdministration(shell::Application& app, ui::Form* parent, bool restrict
     ui::Form form(app.ui, layout(), parent);
     const ui::Rect screen = app.ui.workArea();
     const int width = app.ui.scaledX(890), height = app.ui.scaledY(520);
-    form.placeWindow(screen.x + (screen.width - width) / 2,
-                     screen.y + (screen.height - height) / 2, width, height);
+    form.placeWindow(screen.x + (screen.width - width) / 2, screen.y + (screen.height - height) / 2,
+                     width, height);
     AdminWindow window(app, form, restricted);
     window.open();
     ui::runWindowLoop(form, kLoopTimeoutMs, [&](const ui::Event& event) {

@@ -34,8 +34,7 @@ long long maxId(store::Database& db, const char* table) {
 }
 
 Outcome failed(store::Database& db, const std::string& what) {
-    return {false, what + " nu a putut fi salvat.\r\nBaza de date: " + db.lastError() +
-                       "\r\n\r\n"};
+    return {false, what + " nu a putut fi salvat.\r\nBaza de date: " + db.lastError() + "\r\n\r\n"};
 }
 
 std::string articleCount(long long n) {
@@ -45,10 +44,10 @@ std::string articleCount(long long n) {
 }  // namespace
 
 std::vector<ArticleRow> articlesNamed(store::Database& db, const std::string& text) {
-    return articleRows(db.query(
-        "Select id,nume,um,pret,idgrupa,idtva,obs from articol where nume like ? and id>0 "
-        "order by id;",
-        {"%" + text + "%"}));
+    return articleRows(
+        db.query("Select id,nume,um,pret,idgrupa,idtva,obs from articol where nume like ? and id>0 "
+                 "order by id;",
+                 {"%" + text + "%"}));
 }
 
 std::vector<BarcodeRow> barcodesEqual(store::Database& db, const std::string& code) {
@@ -114,8 +113,9 @@ Outcome saveArticle(store::Database& db, const ArticleEdit& edit, bool adding,
     // The line reaches the fiscal printer in the article's VAT group: one of its groups 1 to 5.
     const long long vat = leadingNumber(edit.vatId);
     if (vat < 1 || vat > 5)
-        return {false, "Alegeti cota TVA a articolului.\r\nCasa de marcat are cotele de TVA 1 - "
-                       "5.\r\n\r\n"};
+        return {false,
+                "Alegeti cota TVA a articolului.\r\nCasa de marcat are cotele de TVA 1 - "
+                "5.\r\n\r\n"};
     if (adding && knownBarcode)
         return {false, kCannotSave};
     const std::string storedPrice = priceText(*price);
@@ -123,7 +123,8 @@ Outcome saveArticle(store::Database& db, const ArticleEdit& edit, bool adding,
     const bool stored = db.transaction([&] {
         bool historyDue = adding;
         if (adding) {
-            if (!db.exec("Insert into codbar values (?,?,?);", {barcodeId, edit.barcode, edit.id}) ||
+            if (!db.exec("Insert into codbar values (?,?,?);",
+                         {barcodeId, edit.barcode, edit.id}) ||
                 !db.exec("Insert into articol values (?,?,?,?,?,?,?);",
                          {edit.id, edit.name, edit.unit, storedPrice, edit.groupId, edit.vatId,
                           edit.remark}))
@@ -140,17 +141,18 @@ Outcome saveArticle(store::Database& db, const ArticleEdit& edit, bool adding,
             historyDue = !before || *before != *price || leadingNumber(oldVat) != vat;
             if (!db.exec("update articol set nume=?,um=?,pret=?,idgrupa=?,idtva=?,obs=? where "
                          "id=?;",
-                         {edit.name, edit.unit, storedPrice, edit.groupId, edit.vatId,
-                          edit.remark, edit.id}))
+                         {edit.name, edit.unit, storedPrice, edit.groupId, edit.vatId, edit.remark,
+                          edit.id}))
                 return false;
             if (!knownBarcode &&
                 !db.exec("Insert into codbar values (?,?,?);", {barcodeId, edit.barcode, edit.id}))
                 return false;
         }
         return !historyDue ||
-               db.exec("insert into modificaripret (idart,idcotatva,pret,datamodificare) values "
-                       "(?,?,?,?)",
-                       {edit.id, edit.vatId, storedPrice, now});
+               db.exec(
+                   "insert into modificaripret (idart,idcotatva,pret,datamodificare) values "
+                   "(?,?,?,?)",
+                   {edit.id, edit.vatId, storedPrice, now});
     });
     if (!stored)
         return failed(db, "Articolul");
@@ -196,8 +198,7 @@ Outcome vatRateDeletable(store::Database& db, const std::string& id, const std::
 }
 
 Outcome deleteVatRate(store::Database& db, const std::string& id) {
-    return db.exec("delete from tva where id=?", {id}) ? Outcome{true, ""}
-                                                        : failed(db, "Cota TVA");
+    return db.exec("delete from tva where id=?", {id}) ? Outcome{true, ""} : failed(db, "Cota TVA");
 }
 
 Outcome saveGroup(store::Database& db, const std::string& id, const std::string& name,
@@ -222,14 +223,13 @@ Outcome groupDeletable(store::Database& db, const std::string& id, const std::st
     const long long users = db.scalarInteger(
         "select count(*) from articol where cast(idgrupa as integer)=cast(? as integer);", {id});
     if (users > 0)
-        return {false, "Nu putem sterge grupa " + name + ".\r\nO folosesc " +
-                           articleCount(users) + ".\r\n\r\n"};
+        return {false, "Nu putem sterge grupa " + name + ".\r\nO folosesc " + articleCount(users) +
+                           ".\r\n\r\n"};
     return {true, ""};
 }
 
 Outcome deleteGroup(store::Database& db, const std::string& id) {
-    return db.exec("delete from grupa where id=?", {id}) ? Outcome{true, ""}
-                                                          : failed(db, "Grupa");
+    return db.exec("delete from grupa where id=?", {id}) ? Outcome{true, ""} : failed(db, "Grupa");
 }
 
 }  // namespace vandrix::backoffice

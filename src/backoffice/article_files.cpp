@@ -220,8 +220,8 @@ ImportResult importArticles(store::Database& db, const std::vector<std::string>&
             continue;
         }
         f[kVat] = *vat;
-        const auto stock = f[kStock].empty() ? std::optional<shell::Thousandths>(0)
-                                             : readQuantity(f[kStock]);
+        const auto stock =
+            f[kStock].empty() ? std::optional<shell::Thousandths>(0) : readQuantity(f[kStock]);
         if (!stock) {
             if (!run.refuse(notImported("Stocul \"" + f[kStock] + "\" al", f[kName])))
                 return result;
@@ -234,12 +234,12 @@ ImportResult importArticles(store::Database& db, const std::vector<std::string>&
                             f[kRemark]}) &&
                    db.exec("insert into codbar values (?,?,?)",
                            {std::to_string(nextBarcode), f[kBarcode], id}) &&
-                   db.exec("insert into spstoc (idart,obs,cantitate,data) values "
-                           "(?,'IMPORT',?,?)",
-                           {id, quantityText(*stock, 2), now});
+                   db.exec(
+                       "insert into spstoc (idart,obs,cantitate,data) values "
+                       "(?,'IMPORT',?,?)",
+                       {id, quantityText(*stock, 2), now});
         });
-        if (!written)
-            {
+        if (!written) {
             run.fail();
             return result;
         }
@@ -248,11 +248,10 @@ ImportResult importArticles(store::Database& db, const std::vector<std::string>&
         ++nextBarcode;
         ++result.imported;
     }
-    if (!batch.commit())
-        {
-            run.fail();
-            return result;
-        }
+    if (!batch.commit()) {
+        run.fail();
+        return result;
+    }
     if (events.progress)
         events.progress(lines.size(), lines.size());
     addNamedGroups(db);
@@ -284,11 +283,12 @@ ExportedArticles exportArticles(store::Database& db) {
     };
     std::vector<Row> rows;
     {
-        auto q = db.query("select id,nume,um,pret,idgrupa,idtva,obs from articol where id>0 "
-                          "order by id;");
+        auto q = db.query(
+            "select id,nume,um,pret,idgrupa,idtva,obs from articol where id>0 "
+            "order by id;");
         while (q.next())
-            rows.push_back({q.text(0), q.text(1), q.text(2), q.text(3), q.text(4), q.text(5),
-                            q.text(6)});
+            rows.push_back(
+                {q.text(0), q.text(1), q.text(2), q.text(3), q.text(4), q.text(5), q.text(6)});
     }
     for (const Row& r : rows) {
         // The current stock: the latest count less what was sold since.
@@ -349,8 +349,7 @@ ImportResult importPriceChanges(store::Database& db, const std::vector<std::stri
             db.scalarText("select idarticol from codbar where codbar=?;", {f[kBarcode]});
         std::string storedUnit, storedPrice, storedVat, storedRemark;
         {
-            auto q = db.query("select um,pret,idtva,idgrupa,obs from articol where id = ?",
-                              {id});
+            auto q = db.query("select um,pret,idtva,idgrupa,obs from articol where id = ?", {id});
             if (q.next()) {
                 storedUnit = q.text(0);
                 storedPrice = q.text(1);
@@ -393,8 +392,8 @@ ImportResult importPriceChanges(store::Database& db, const std::vector<std::stri
                 stock.reset();
         }
         const auto oldPrice = readPrice(storedPrice);
-        const bool priceChanged = !oldPrice || *oldPrice != *price ||
-                                  leadingNumber(storedVat) != leadingNumber(f[kVat]);
+        const bool priceChanged =
+            !oldPrice || *oldPrice != *price || leadingNumber(storedVat) != leadingNumber(f[kVat]);
         const bool written = batch.line([&] {
             if (!db.exec("update articol set um=?,pret=?,idtva=?,idgrupa=?,obs=? where id=?;",
                          {unit, priceText(*price), f[kVat], f[kGroup], remark, id}))
@@ -410,18 +409,16 @@ ImportResult importPriceChanges(store::Database& db, const std::vector<std::stri
                 return false;
             return true;
         });
-        if (!written)
-            {
+        if (!written) {
             run.fail();
             return result;
         }
         ++result.imported;
     }
-    if (!batch.commit())
-        {
-            run.fail();
-            return result;
-        }
+    if (!batch.commit()) {
+        run.fail();
+        return result;
+    }
     if (events.progress)
         events.progress(lines.size(), lines.size());
     result.completed = true;

@@ -44,7 +44,8 @@ bool ensureFile(shell::Application& app, const std::string& path) {
 std::optional<std::string> chooseImportFile(shell::Application& app, const std::string& title,
                                             const std::string& file) {
     const std::string folder = platform::currentFolderWithSeparator() + kImportFolder;
-    auto chosen = app.ui.chooseFile(title, folder, file + "|" + file);
+    // The dialog opens on the expected file.
+    auto chosen = app.ui.chooseFile(title, platform::joinPath(folder, file), file + "|" + file);
     if (!chosen)
         return std::nullopt;
     if (!platform::samePathIgnoringCase(*chosen, platform::joinPath(folder, file))) {
@@ -90,8 +91,8 @@ class WaitWindow {
         : app_(app), form_(app.ui, shell::asteptati::layout()) {
         const ui::Rect screen = app.ui.workArea();
         const int w = app.ui.scaledX(200), h = app.ui.scaledY(24);
-        form_.placeWindow(screen.x + (screen.width - w) / 2,
-                          screen.y + (screen.height - h) / 2, w, h);
+        form_.placeWindow(screen.x + (screen.width - w) / 2, screen.y + (screen.height - h) / 2, w,
+                          h);
         app_.ui.processEvents();
     }
     void progress(std::size_t done, std::size_t total) {
@@ -122,7 +123,8 @@ ImportResult runImport(shell::Application& app,
 
 // The processed file kept as "<time>-<name>" beside it and replaced by the header alone.
 void archiveAndRenew(shell::Application& app, const std::string& path, const std::string& file) {
-    const std::string stamp = platform::formatLocalTime("%yyyy%mm%dd%hh%ii%ss", app.ui.clock().now());
+    const std::string stamp =
+        platform::formatLocalTime("%yyyy%mm%dd%hh%ii%ss", app.ui.clock().now());
     const std::string archive = importPath(stamp + "-" + file);
     if (!platform::copyFile(path, archive) ||
         !platform::writeLines(path, {kCsvHeader}, platform::Encoding::Utf8))
@@ -131,8 +133,9 @@ void archiveAndRenew(shell::Application& app, const std::string& path, const std
 
 void reportFailure(shell::Application& app, const ImportResult& result) {
     app.log.error("import stopped: " + result.failure);
-    error(app, "Importul s-a oprit: baza de date nu a putut fi scrisa.\r\n" + result.failure +
-                   "\r\nLiniile citite pana aici sunt salvate; fisierul a ramas neschimbat.\r\n\r\n");
+    error(app,
+          "Importul s-a oprit: baza de date nu a putut fi scrisa.\r\n" + result.failure +
+              "\r\nLiniile citite pana aici sunt salvate; fisierul a ramas neschimbat.\r\n\r\n");
 }
 
 }  // namespace
@@ -166,7 +169,13 @@ void importPriceChangesFile(shell::Application& app) {
         return;
     // The articles as they are now, for the owner to change in the spreadsheet.
     waitUntilFree(app, path);
-    ExportedArticles exported = exportArticles(*app.db);
+    // Some seconds in a shop of many articles and years of sales (each one's stock).
+    ExportedArticles exported;
+    app.dialogs.whileShowing("Articolele se scriu in " + path + "\r\n\r\nAsteptati...", "Asteptati",
+                             [&] {
+                                 exported = exportArticles(*app.db);
+                                 return true;
+                             });
     if (!platform::writeLines(path, exported.lines, platform::Encoding::Utf8)) {
         error(app, "Fisierul " + path + " nu a putut fi scris.\r\n\r\n");
         return;

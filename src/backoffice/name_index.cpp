@@ -29,9 +29,9 @@ std::optional<std::int64_t> NameIndex::firstContaining(std::string_view comparab
         return std::nullopt;
     if (comparable.empty())
         return ids_.front();
-    auto found = std::search(text_.begin(), text_.end(),
-                             std::boyer_moore_horspool_searcher(comparable.begin(),
-                                                                comparable.end()));
+    auto found =
+        std::search(text_.begin(), text_.end(),
+                    std::boyer_moore_horspool_searcher(comparable.begin(), comparable.end()));
     if (found == text_.end())
         return std::nullopt;
     const auto at = static_cast<std::size_t>(found - text_.begin());

@@ -34,9 +34,9 @@ std::optional<CountedArticle> articleOfBarcode(store::Database& db, const std::s
 shell::Thousandths currentStock(store::Database& db, const std::string& articleId) {
     std::string quantity, date;
     {
-        auto q = db.query(
-            "select cantitate,data from spstoc where idart=? order by data desc limit 1;",
-            {articleId});
+        auto q =
+            db.query("select cantitate,data from spstoc where idart=? order by data desc limit 1;",
+                     {articleId});
         if (!q.next())
             return 0;
         quantity = q.text(0);
@@ -63,8 +63,8 @@ std::optional<shell::Thousandths> countedQuantity(const std::string& typed) {
 bool recordCount(store::Database& db, const std::string& articleId, shell::Thousandths quantity,
                  const std::string& countTime) {
     const std::string text = shell::formatQuantity(quantity);
-    const std::string row = db.scalarText("select id from spstoc where idart=? and data=?",
-                                          {articleId, countTime});
+    const std::string row =
+        db.scalarText("select id from spstoc where idart=? and data=?", {articleId, countTime});
     if (!row.empty())
         return db.exec("update spstoc set cantitate=? where id=?", {text, row});
     const std::string id =
@@ -75,8 +75,8 @@ bool recordCount(store::Database& db, const std::string& articleId, shell::Thous
 std::vector<CountRow> countRows(store::Database& db, const std::string& countTime) {
     std::vector<std::pair<std::string, std::string>> counted;
     {
-        auto q = db.query("select idart,cantitate from spstoc where data=? order by id",
-                          {countTime});
+        auto q =
+            db.query("select idart,cantitate from spstoc where data=? order by id", {countTime});
         while (q.next())
             counted.emplace_back(q.text(0), q.text(1));
     }
@@ -88,8 +88,8 @@ std::vector<CountRow> countRows(store::Database& db, const std::string& countTim
             row.name = q.text(0);
             row.unit = q.text(1);
         }
-        row.quantity = shell::padLeft(
-            shell::formatQuantity(shell::parseScaled(quantity, 3).value_or(0)), 7);
+        row.quantity =
+            shell::padLeft(shell::formatQuantity(shell::parseScaled(quantity, 3).value_or(0)), 7);
         rows.push_back(row);
     }
     return rows;

@@ -23,7 +23,9 @@ constexpr int kEnterShortcut = 10;
 class StockWindow {
   public:
     StockWindow(shell::Application& app, ui::Form& form)
-        : app_(app), db_(*app.db), form_(form),
+        : app_(app),
+          db_(*app.db),
+          form_(form),
           countTime_(platform::databaseStamp(app.ui.clock().now())) {}
 
     const std::string& countTime() const { return countTime_; }
@@ -103,10 +105,11 @@ void openStockCount(shell::Application& app, ui::Form* parent) {
     ui::Form form(app.ui, layout(), parent);
     const ui::Rect screen = app.ui.workArea();
     const int width = app.ui.scaledX(360), height = app.ui.scaledY(520);
-    form.placeWindow(screen.x + (screen.width - width) / 2,
-                     screen.y + (screen.height - height) / 2, width, height);
+    form.placeWindow(screen.x + (screen.width - width) / 2, screen.y + (screen.height - height) / 2,
+                     width, height);
     form.setColumns(kCount, {"Denumire", "UM", "Cant."}, {200, 55, 100});
-    form.setFont(kCount, {"Lucida Console", 12, false});
+    form.setFont(kCount, {"Lucida Console", app.ui.scaledY(12), false});
+    form.setFont(kArticle, {"Lucida Console", app.ui.scaledY(12), false});
     form.addShortcut(ui::Key::Enter, kEnterShortcut);
     form.addShortcut(ui::Key::Execute, kEnterShortcut);
     StockWindow window(app, form);

@@ -23,7 +23,8 @@ std::optional<std::string> withPoint(std::string_view text, int maxDecimals) {
     }
     if (separators > 1)
         return std::nullopt;
-    if (point != std::string::npos && out.size() - point - 1 > static_cast<std::size_t>(maxDecimals))
+    if (point != std::string::npos &&
+        out.size() - point - 1 > static_cast<std::size_t>(maxDecimals))
         return std::nullopt;
     return out;
 }

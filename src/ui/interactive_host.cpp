@@ -53,9 +53,14 @@ bool InteractiveHost::shiftHeld() const {
 std::optional<std::string> InteractiveHost::chooseFile(const std::string& title,
                                                        const std::string& folder,
                                                        const std::string& pattern) {
-    QString chosen = QFileDialog::getOpenFileName(nullptr, QString::fromStdString(title),
-                                                  QString::fromStdString(folder),
-                                                  QString::fromStdString(pattern));
+    // The pattern comes as label and pattern pairs, "label|pattern|label|pattern"; Qt's dialog
+    // takes "label (pattern)" filters separated by ";;".
+    const QStringList parts = QString::fromStdString(pattern).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i] + " (" + parts[i + 1] + ")";
+    QString chosen = QFileDialog::getOpenFileName(
+        nullptr, QString::fromStdString(title), QString::fromStdString(folder), filters.join(";;"));
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen.toStdString();

@@ -76,6 +76,8 @@ class Runtime {
     std::string clipboardText() const;
 
     // A file-open dialog; nullopt when cancelled. In a scripted run the next "file" step answers.
+    // `folder` is where it opens (a file's path there chooses that file); `pattern` holds label
+    // and pattern pairs separated by "|" ("articole.csv|articole.csv").
     std::optional<std::string> chooseFile(const std::string& title, const std::string& folder,
                                           const std::string& pattern);
 

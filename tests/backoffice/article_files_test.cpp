@@ -31,10 +31,10 @@ TEST_F(ArticleFilesTest, ImportMapsFieldsAsTheFileMeansThem) {
     auto result = importLines({
         "Paine alba,buc,\"3,50\",,C,5941234567890,,10",  // TVA C is 3; no group is group 2
         "Lapte,L,4.20,5,,5941234567891,obs,",            // no TVA is 1; no stock is 0
-        "Apa,L,2,,,,,",                                   // no barcode: the article's own id
-        "",                                               // an empty line, in silence
-        "Litere,buc,1,,,ABC,,",                           // a barcode of letters, in silence
-        "Cod acces,buc,1,,,2064917385520,,",              // the back-office code, in silence
+        "Apa,L,2,,,,,",                                  // no barcode: the article's own id
+        "",                                              // an empty line, in silence
+        "Litere,buc,1,,,ABC,,",                          // a barcode of letters, in silence
+        "Cod acces,buc,1,,,2064917385520,,",             // the back-office code, in silence
     });
     ASSERT_TRUE(result.completed) << result.failure;
     EXPECT_TRUE(messages.empty()) << messages.front();
@@ -56,12 +56,12 @@ TEST_F(ArticleFilesTest, ImportMapsFieldsAsTheFileMeansThem) {
 TEST_F(ArticleFilesTest, ConflictingLinesAreReportedAndSkipped) {
     article("7", "CAFEA BOABE", "30.00", "111");
     auto result = importLines({
-        "Altceva,buc,1,,,111,,",           // a known barcode
-        "cafea,kg,25,,,222,,",             // a name inside a stored one
-        "Ceai,buc,abc,,,333,,",            // a price that is no number
-        "Suc,buc,5,,F,555,,",              // VAT F would be group 6, which the printer has not
-        "Bere,buc,5,,,666,,doi",           // a stock that is no number
-        "Vin,buc,20,,B,777,,",             // imported
+        "Altceva,buc,1,,,111,,",  // a known barcode
+        "cafea,kg,25,,,222,,",    // a name inside a stored one
+        "Ceai,buc,abc,,,333,,",   // a price that is no number
+        "Suc,buc,5,,F,555,,",     // VAT F would be group 6, which the printer has not
+        "Bere,buc,5,,,666,,doi",  // a stock that is no number
+        "Vin,buc,20,,B,777,,",    // imported
     });
     ASSERT_TRUE(result.completed) << result.failure;
     EXPECT_EQ(result.imported, 1u);
@@ -74,8 +74,7 @@ TEST_F(ArticleFilesTest, ConflictingLinesAreReportedAndSkipped) {
     EXPECT_NE(messages[3].find("Cota TVA \"F\""), std::string::npos) << messages[3];
     EXPECT_NE(messages[4].find("Stocul \"DOI\""), std::string::npos) << messages[4];
     EXPECT_EQ(articleOf("777"), "VIN|BUC|20.00|2|2|");
-    EXPECT_EQ(count("select count(*) from codbar where codbar in ('222','333','555','666')"),
-              0);
+    EXPECT_EQ(count("select count(*) from codbar where codbar in ('222','333','555','666')"), 0);
 }
 
 TEST_F(ArticleFilesTest, ArticlesNamedDuringTheImportAreKnownToItsLaterLines) {
@@ -110,8 +109,9 @@ class PriceChangesTest : public ArticleFilesTest {
     }
     // Every article's stored columns, and the other tables the import writes, in one text.
     std::string everything() {
-        return text("select group_concat(id||nume||um||pret||idgrupa||idtva||obs,';') from "
-                    "articol") +
+        return text(
+                   "select group_concat(id||nume||um||pret||idgrupa||idtva||obs,';') from "
+                   "articol") +
                "#" + text("select count(*) from spstoc") + "#" +
                text("select count(*) from modificaripret");
     }
@@ -165,11 +165,11 @@ TEST_F(PriceChangesTest, LinesThatCannotBeTakenAreSkipped) {
     auto result = reimport(
         {kCsvHeader,
          "PAINE,BUC,\"3,20\",2,1,100,,",  // a quoted decimal comma: eight commas, in silence
-         "",                               // no commas, in silence
-         "LAPTE,BUC,6,2,1,999,,",          // a barcode no article has
-         "CAFEA,BUC,6,2,1,200,,",          // a name no article has
-         "LAPTE,BUC,6,2,7,200,,",          // a VAT id the printer has not
-         "LAPTE,,,0,,200,,"},              // empty fields keep what is stored; group 0 is 1
+         "",                              // no commas, in silence
+         "LAPTE,BUC,6,2,1,999,,",         // a barcode no article has
+         "CAFEA,BUC,6,2,1,200,,",         // a name no article has
+         "LAPTE,BUC,6,2,7,200,,",         // a VAT id the printer has not
+         "LAPTE,,,0,,200,,"},             // empty fields keep what is stored; group 0 is 1
         out);
     ASSERT_TRUE(result.completed);
     ASSERT_EQ(messages.size(), 3u);

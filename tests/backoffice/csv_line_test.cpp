@@ -31,8 +31,12 @@ TEST(CsvLine, UpperCaseCoversRomanianLetters) {
 }
 
 TEST(CsvLine, LinesAreUtf8OrTheWindowsCodePage) {
-    EXPECT_EQ(decodeCsvLine("\xEF\xBB\xBF" "DENUMIRE\r"), "DENUMIRE");
-    EXPECT_EQ(decodeCsvLine("p\xE2ine \xBA" "i"), "pâine şi");  // Windows-1250 bytes
+    EXPECT_EQ(decodeCsvLine("\xEF\xBB\xBF"
+                            "DENUMIRE\r"),
+              "DENUMIRE");
+    EXPECT_EQ(decodeCsvLine("p\xE2ine \xBA"
+                            "i"),
+              "pâine şi");  // Windows-1250 bytes
     auto lines = splitCsvLines("A,B\r\nc\xE3\r\nlast");
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1], "că");

@@ -99,8 +99,9 @@ TEST_F(BackOfficeScenario, ArticlesAreSearchedModifiedAddedAndDeleted) {
     EXPECT_TRUE(run.transcriptHas(
         "message Eroare | Nu putem sterge articolul LAPTE\\r\\n\\r\\nArticolul a avut vanzare "
         "pe baza de date\\r\\nNu putem compromite integritatea bazei de date\\r\\n | 0"));
-    EXPECT_TRUE(run.transcriptHas("message Stergeti | Sigur Stergeti articolul CAFEA\\r\\ncu "
-                                  "datele asociate ? (codbare, tva, pret)\\r\\n | 6"));
+    EXPECT_TRUE(
+        run.transcriptHas("message Stergeti | Sigur Stergeti articolul CAFEA\\r\\ncu "
+                          "datele asociate ? (codbare, tva, pret)\\r\\n | 6"));
     EXPECT_EQ(text("select pret||' '||idtva from articol where id=1"), "3.25 4");
     EXPECT_EQ(text("select group_concat(idart||' '||idcotatva||' '||pret) from modificaripret"),
               "1 4 3.25,3 1 25.0");
@@ -129,8 +130,9 @@ TEST_F(BackOfficeScenario, TheFirstGroupStaysAndRatesAreChosenById) {
     EXPECT_TRUE(run.transcriptHas(
         "message Eroare | Casa de marcat are 5 cote de TVA si toate sunt folosite.\\r\\n"
         "Modificati o cota existenta.\\r\\n\\r\\n | 0"));
-    EXPECT_TRUE(run.transcriptHas(
-        "message Eroare | Nu putem sterge cota TVA 11.\\r\\nO folosesc 1 articol.\\r\\n\\r\\n | 0"));
+    EXPECT_TRUE(
+        run.transcriptHas("message Eroare | Nu putem sterge cota TVA 11.\\r\\nO folosesc 1 "
+                          "articol.\\r\\n\\r\\n | 0"));
     EXPECT_FALSE(run.transcriptHas("message Stergeti | Sigur Stergeti General ?\\r\\n | 6"));
     EXPECT_EQ(text("select group_concat(id||denumire||shortcut) from grupa"),
               "0SpecialNU,1BACSISNU,2GeneralDA,3LactateDA");
@@ -142,10 +144,10 @@ TEST_F(BackOfficeScenario, ArticlesImportFromTheImportFolderOnly) {
                 "Cafea,kg,\"25,50\",,C,5941234567890,,\"1,234\"\r\n"
                 "Paine neagra,buc,4,,,100,,\r\n"  // a known barcode
                 "\r\n");
-    auto run = sell(std::string(kOpenBackOffice) +
-                    "click Import Articole\nfile CANCEL\n" + kOpenBackOffice +
-                    "click Import Articole\nfile baza.db\nclick OK\n" + kOpenBackOffice +
-                    "click Import Articole\nfile import/articole.csv\nclick OK\n");
+    auto run =
+        sell(std::string(kOpenBackOffice) + "click Import Articole\nfile CANCEL\n" +
+             kOpenBackOffice + "click Import Articole\nfile baza.db\nclick OK\n" + kOpenBackOffice +
+             "click Import Articole\nfile import/articole.csv\nclick OK\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_TRUE(run.transcriptHas(
         "message Eroare | Fisier Invalid\\r\\n\\r\\nFisierul pentru import se regaseste in "
@@ -167,7 +169,8 @@ TEST_F(BackOfficeScenario, ArticlesImportFromTheImportFolderOnly) {
 }
 
 TEST_F(BackOfficeScenario, AFileOpenInASpreadsheetWaits) {
-    writeImport("articole.csv", "DENUMIRE,UM,PRET,GRUPA,TVA,CODBAR,OBS,STOC\r\nCafea,kg,25,,,9,,\r\n");
+    writeImport("articole.csv",
+                "DENUMIRE,UM,PRET,GRUPA,TVA,CODBAR,OBS,STOC\r\nCafea,kg,25,,,9,,\r\n");
     writeImport(".~lock.articole.csv#", "");
     // The message comes back after each OK while the spreadsheet holds the file; the script
     // ends there.
@@ -222,8 +225,9 @@ TEST_F(BackOfficeScenario, TheStockCountKeepsOneRowAnArticle) {
                     "expect-rows numarare | 1\n"
                     "click IESIRE\nexpect-title Selecteaza\nclose\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
-    EXPECT_TRUE(run.transcriptHas("message Eroare | Cantitatea \"doi\" nu este un numar.\\r\\n"
-                                  "Scrieti cantitatea gasita, de exemplu 5 sau 2,5.\\r\\n\\r\\n | 0"));
+    EXPECT_TRUE(
+        run.transcriptHas("message Eroare | Cantitatea \"doi\" nu este un numar.\\r\\n"
+                          "Scrieti cantitatea gasita, de exemplu 5 sau 2,5.\\r\\n\\r\\n | 0"));
     EXPECT_EQ(text("select group_concat(idart||' '||obs||' '||cantitate) from spstoc"),
               "1 OBS 2.5");
     EXPECT_EQ(text("select count(*) from stoc where nume='STOC' and obs='OBS'"), "1");

@@ -21,8 +21,8 @@ void addButtons(std::vector<ui::GadgetSpec>& gadgets, int first, int x0, int y,
     const char* captions[] = {"Adauga", "Modifica", "Anuleaza", "Salvare", "Sterge"};
     const char* verbs[] = {"adauga", "modifica", "anuleaza", "salvare", "sterge"};
     for (int i = 0; i < 5; ++i)
-        gadgets.push_back(onPage(first + i, GadgetKind::Button, captions[i], x0 + 50 * i, y, 50,
-                                 40, flags, std::string(verbs[i]) + "-" + editor));
+        gadgets.push_back(onPage(first + i, GadgetKind::Button, captions[i], x0 + 50 * i, y, 50, 40,
+                                 flags, std::string(verbs[i]) + "-" + editor));
 }
 
 }  // namespace
@@ -49,19 +49,22 @@ ui::FormSpec layout() {
     for (int i = 0; i < 7; ++i)
         g.push_back(onPage(kNameLabel + i, GadgetKind::Label, labels[i], 0, 18 + 20 * i, 70, 20,
                            ui::kRightAligned, ""));
-    g.push_back(onPage(kName, GadgetKind::TextField, "", 70, 18, 190, 20, ui::kUpperCase,
-                       "denumire"));
+    g.push_back(
+        onPage(kName, GadgetKind::TextField, "", 70, 18, 190, 20, ui::kUpperCase, "denumire"));
     g.push_back(onPage(kUnit, GadgetKind::TextField, "", 70, 38, 190, 20, ui::kUpperCase, "um"));
     g.push_back(onPage(kPrice, GadgetKind::TextField, "", 70, 58, 190, 20, ui::kUpperCase, "pret"));
     g.push_back(onPage(kVatChoice, GadgetKind::ComboBox, "", 70, 78, 190, 20, 0, "tva"));
     g.push_back(onPage(kBarcode, GadgetKind::EditableCombo, "", 70, 98, 190, 20, ui::kUpperCase,
                        "codbare"));
-    g.push_back(onPage(kRemark, GadgetKind::TextField, "", 70, 118, 190, 20, ui::kUpperCase, "obs"));
+    g.push_back(
+        onPage(kRemark, GadgetKind::TextField, "", 70, 118, 190, 20, ui::kUpperCase, "obs"));
     g.push_back(onPage(kGroupChoice, GadgetKind::ComboBox, "", 70, 138, 190, 20, 0, "grupa"));
     addButtons(g, kArticleAdd, 10, 158, "articol");
-    g.push_back(onPage(kArticleId, GadgetKind::Label, "", 570, 8, 60, 20, ui::kRightAligned,
-                       "id-articol"));
-    g.push_back(onPage(kBarcodeSearchLabel, GadgetKind::Label, "Cauta:", 630, 8, 60, 20, 0, ""));
+    g.push_back(
+        onPage(kArticleId, GadgetKind::Label, "", 570, 8, 60, 20, ui::kRightAligned, "id-articol"));
+    // Right-aligned, so it stands apart from the article id before it.
+    g.push_back(onPage(kBarcodeSearchLabel, GadgetKind::Label, "Cauta:", 630, 8, 60, 20,
+                       ui::kRightAligned, ""));
     g.push_back(onPage(kBarcodeSearch, GadgetKind::TextField, "", 690, 8, 140, 20, ui::kDigitsOnly,
                        "cauta-codbare"));
     g.push_back(onPage(kSearch, GadgetKind::Button, "Cauta", 830, 8, 50, 20, 0, ""));
@@ -71,23 +74,23 @@ ui::FormSpec layout() {
     g.push_back(onPage(kVatFrame, GadgetKind::Frame, "TVA", 0, 218, 270, 280, 0, ""));
     g.push_back(onPage(kPercentLabel, GadgetKind::Label, "Procent:", 10, 238, 60, 20, 0, ""));
     g.push_back(onPage(kPercent, GadgetKind::TextField, "", 70, 238, 130, 20, 0, "procent"));
-    g.push_back(onPage(kVatId, GadgetKind::Label, "", 200, 238, 60, 20, ui::kRightAligned,
-                       "id-tva"));
+    g.push_back(
+        onPage(kVatId, GadgetKind::Label, "", 200, 238, 60, 20, ui::kRightAligned, "id-tva"));
     addButtons(g, kVatAdd, 10, 258, "tva");
-    g.push_back(onPage(kVatRates, GadgetKind::ListView, "", 10, 298, 250, 190, ui::kFullRowSelect,
-                       "cote"));
+    g.push_back(
+        onPage(kVatRates, GadgetKind::ListView, "", 10, 298, 250, 190, ui::kFullRowSelect, "cote"));
     // Groups
     g.push_back(onPage(kGroupFrame, GadgetKind::Frame, "Grupa", 280, 218, 270, 280, 0, ""));
     // Four units further left than the other frames' labels, so the word fits whole.
     g.push_back(onPage(kGroupNameLabel, GadgetKind::Label, "Denumire:", 286, 238, 64, 20, 0, ""));
-    g.push_back(onPage(kGroupName, GadgetKind::TextField, "", 350, 238, 110, 20, 0,
-                       "grupa-denumire"));
+    g.push_back(
+        onPage(kGroupName, GadgetKind::TextField, "", 350, 238, 110, 20, 0, "grupa-denumire"));
     g.push_back(onPage(kShortcut, GadgetKind::CheckBox, "", 470, 238, 20, 20, 0, "shortcut"));
-    g.push_back(onPage(kGroupId, GadgetKind::Label, "", 490, 238, 50, 20, ui::kRightAligned,
-                       "id-grupa"));
+    g.push_back(
+        onPage(kGroupId, GadgetKind::Label, "", 490, 238, 50, 20, ui::kRightAligned, "id-grupa"));
     addButtons(g, kGroupAdd, 290, 258, "grupa");
-    g.push_back(onPage(kGroups, GadgetKind::ListView, "", 290, 298, 250, 190, ui::kFullRowSelect,
-                       "grupe"));
+    g.push_back(
+        onPage(kGroups, GadgetKind::ListView, "", 290, 298, 250, 190, ui::kFullRowSelect, "grupe"));
     // Meal vouchers: the frame alone shows
     g.push_back(onPage(kVoucherFrame, GadgetKind::Frame, "BonMasa", 560, 218, 330, 280, 0, ""));
     g.push_back(onPage(kVoucherValueLabel, GadgetKind::Label, "Valoare:", 570, 238, 60, 20,

@@ -16,7 +16,8 @@ ui::FormSpec layout() {
          "numarare"},
         {kBarcode, GadgetKind::TextField, "", 0, 390, 280, 40, ui::kDigitsOnly, "codbare"},
         {kQuantity, GadgetKind::TextField, "", 280, 390, 80, 40, 0, "cantitate"},
-        {kArticle, GadgetKind::TextField, "", 0, 430, 360, 50, ui::kReadOnly | ui::kUpperCase,
+        // Read-only; on two lines, so a long name still shows whole beside its stock.
+        {kArticle, GadgetKind::TextArea, "", 0, 430, 360, 50, ui::kReadOnly | ui::kUpperCase,
          "articol"},
         {kCheck, GadgetKind::Button, "VERIFICA", 0, 480, 110, 40, 0, ""},
         {kExit, GadgetKind::Button, "IESIRE", 250, 480, 110, 40, 0, ""},
