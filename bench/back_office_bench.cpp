@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -67,22 +68,54 @@ void ImportArticlesIntoAnEmptyShop(benchmark::State& state) {
 }
 BENCHMARK(ImportArticlesIntoAnEmptyShop)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Into a copy of this shop, so the other figures keep their shop as it was.
+// A copy of this shop's database, so the other figures keep their shop as it was.
+class ShopCopy {
+  public:
+    ShopCopy() {
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        fs::copy_file(fs::path(benchShop().folder) / "baza.db", folder_ / "baza.db");
+        db = store::Database::open((folder_ / "baza.db").string());
+    }
+    ~ShopCopy() {
+        db.reset();
+        fs::remove_all(folder_);
+    }
+    std::unique_ptr<store::Database> db;
+
+  private:
+    fs::path folder_ = fs::temp_directory_path() / "vandrix-bench-shop-copy";
+};
+
 void ImportArticlesIntoTheShop(benchmark::State& state) {
-    const fs::path folder = fs::temp_directory_path() / "vandrix-bench-import-shop";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    fs::copy_file(fs::path(benchShop().folder) / "baza.db", folder / "baza.db");
-    auto db = store::Database::open((folder / "baza.db").string());
+    ShopCopy copy;
     int run = 0;
     for (auto _ : state)
-        importInto(state, *db, run++);
-    db.reset();
-    fs::remove_all(folder);
+        importInto(state, *copy.db, run++);
     state.SetItemsProcessed(state.iterations() * kImportLines);
     state.SetLabel(benchShop().description + ", 10,000 lines");
 }
 BENCHMARK(ImportArticlesIntoTheShop)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// "Import Modificare Preturi" read back as the export wrote it: every article of the shop.
+void ImportPriceChangesOfEveryArticle(benchmark::State& state) {
+    ShopCopy copy;
+    const backoffice::ExportedArticles out = backoffice::exportArticles(*copy.db);
+    const std::vector<std::string> lines(out.lines.begin() + 1, out.lines.end());
+    backoffice::ImportEvents events;
+    std::size_t refused = 0;
+    events.refuse = [&](const std::string&) { ++refused; };
+    for (auto _ : state) {
+        auto result = backoffice::importPriceChanges(*copy.db, lines, "2026-12-10 09:30:00",
+                                                     out.stockByBarcode, events);
+        if (!result.completed)
+            state.SkipWithError("the import did not finish");
+    }
+    state.counters["lines"] = static_cast<double>(lines.size());
+    state.counters["refused"] = static_cast<double>(refused);
+    state.SetLabel(benchShop().description);
+}
+BENCHMARK(ImportPriceChangesOfEveryArticle)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void ExportAllArticles(benchmark::State& state) {
     shell::Application& app = benchApp();

@@ -340,22 +340,28 @@ ImportResult importPriceChanges(store::Database& db, const std::vector<std::stri
                 return result;
             continue;
         }
-        if (!names.firstContaining(comparableName(f[kName]))) {
-            if (!run.refuse("Articolul " + f[kName] + " nu este alocat !\r\n\r\n"))
-                return result;
-            continue;
-        }
         const std::string id =
             db.scalarText("select idarticol from codbar where codbar=?;", {f[kBarcode]});
-        std::string storedUnit, storedPrice, storedVat, storedRemark;
+        std::string storedName, storedUnit, storedPrice, storedVat, storedRemark;
         {
-            auto q = db.query("select um,pret,idtva,idgrupa,obs from articol where id = ?", {id});
+            auto q = db.query("select um,pret,idtva,idgrupa,obs,nume from articol where id = ?",
+                              {id});
             if (q.next()) {
+                storedName = q.text(5);
                 storedUnit = q.text(0);
                 storedPrice = q.text(1);
                 storedVat = q.text(2);
                 storedRemark = q.text(4);
             }
+        }
+        // Some article must hold the line's name; most often it is the barcode's own, which
+        // is asked first, so an unchanged file is read without searching every name a line.
+        const std::string name = comparableName(f[kName]);
+        if (comparableName(storedName).find(name) == std::string::npos &&
+            !names.firstContaining(name)) {
+            if (!run.refuse("Articolul " + f[kName] + " nu este alocat !\r\n\r\n"))
+                return result;
+            continue;
         }
         // An empty field keeps the stored value, and so does one that differs from it only in
         // case (the file is read in upper case).
