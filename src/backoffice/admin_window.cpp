@@ -424,10 +424,7 @@ void openAdministration(shell::Application& app, ui::Form* parent, bool restrict
     if (!app.db)
         return;
     ui::Form form(app.ui, layout(), parent);
-    const ui::Rect screen = app.ui.workArea();
-    const int width = app.ui.scaledX(890), height = app.ui.scaledY(520);
-    form.placeWindow(screen.x + (screen.width - width) / 2, screen.y + (screen.height - height) / 2,
-                     width, height);
+    form.centreOnScreen(890, 520);
     AdminWindow window(app, form, restricted);
     window.open();
     ui::runWindowLoop(form, kLoopTimeoutMs, [&](const ui::Event& event) {

@@ -128,6 +128,33 @@ std::string vatRefusal(const std::string& typed, const std::string& name) {
            "Linia nu a fost importata.\r\n\r\n";
 }
 
+// A line's price, VAT id and stock (none for an empty STOC), as the shop can sell and count.
+struct LineValues {
+    shell::Cents price = 0;
+    std::string vat;
+    std::optional<shell::Thousandths> stock;
+};
+
+// The line's values from its fields (the price from `price`, which may be the stored one);
+// the message that refuses the line when one cannot be used.
+std::optional<std::string> readValues(const CsvFields& f, const std::string& price,
+                                      const std::string& typedVat, LineValues& values) {
+    const auto cents = readPrice(price);
+    if (!cents)
+        return notImported("Pretul \"" + f[kPrice] + "\" al", f[kName]);
+    const auto vat = printerVatId(f[kVat]);
+    if (!vat)
+        return vatRefusal(typedVat, f[kName]);
+    values.price = *cents;
+    values.vat = *vat;
+    if (!f[kStock].empty()) {
+        values.stock = readQuantity(f[kStock]);
+        if (!values.stock)
+            return notImported("Stocul \"" + f[kStock] + "\" al", f[kName]);
+    }
+    return std::nullopt;
+}
+
 std::string wholeNumberText(const std::string& field, long long below, const char* instead) {
     const long long value = leadingNumber(field);
     return value < below ? std::string(instead) : std::to_string(value);
@@ -207,37 +234,24 @@ ImportResult importArticles(store::Database& db, const std::vector<std::string>&
             continue;
         }
         // A new article: its price, VAT id and stock must be ones the shop can sell and count.
-        const auto price = readPrice(f[kPrice]);
-        if (!price) {
-            if (!run.refuse(notImported("Pretul \"" + f[kPrice] + "\" al", f[kName])))
+        LineValues values;
+        if (auto refusal = readValues(f, f[kPrice], typedVat, values)) {
+            if (!run.refuse(*refusal))
                 return result;
             continue;
         }
-        const auto vat = printerVatId(f[kVat]);
-        if (!vat) {
-            if (!run.refuse(vatRefusal(typedVat, f[kName])))
-                return result;
-            continue;
-        }
-        f[kVat] = *vat;
-        const auto stock =
-            f[kStock].empty() ? std::optional<shell::Thousandths>(0) : readQuantity(f[kStock]);
-        if (!stock) {
-            if (!run.refuse(notImported("Stocul \"" + f[kStock] + "\" al", f[kName])))
-                return result;
-            continue;
-        }
+        const shell::Thousandths stock = values.stock.value_or(0);
         const std::string id = std::to_string(nextArticle);
         const bool written = batch.line([&] {
             return db.exec("insert into articol values (?,?,?,?,?,?,?);",
-                           {id, f[kName], f[kUnit], priceText(*price), f[kGroup], f[kVat],
+                           {id, f[kName], f[kUnit], priceText(values.price), f[kGroup], values.vat,
                             f[kRemark]}) &&
                    db.exec("insert into codbar values (?,?,?)",
                            {std::to_string(nextBarcode), f[kBarcode], id}) &&
                    db.exec(
                        "insert into spstoc (idart,obs,cantitate,data) values "
                        "(?,'IMPORT',?,?)",
-                       {id, quantityText(*stock, 2), now});
+                       {id, quantityText(stock, 2), now});
         });
         if (!written) {
             run.fail();
@@ -344,8 +358,8 @@ ImportResult importPriceChanges(store::Database& db, const std::vector<std::stri
             db.scalarText("select idarticol from codbar where codbar=?;", {f[kBarcode]});
         std::string storedName, storedUnit, storedPrice, storedVat, storedRemark;
         {
-            auto q = db.query("select um,pret,idtva,idgrupa,obs,nume from articol where id = ?",
-                              {id});
+            auto q =
+                db.query("select um,pret,idtva,idgrupa,obs,nume from articol where id = ?", {id});
             if (q.next()) {
                 storedName = q.text(5);
                 storedUnit = q.text(0);
@@ -370,27 +384,16 @@ ImportResult importPriceChanges(store::Database& db, const std::vector<std::stri
         };
         const std::string unit = keptOr(f[kUnit], storedUnit);
         const std::string remark = keptOr(f[kRemark], storedRemark);
-        const auto price = readPrice(f[kPrice].empty() ? storedPrice : f[kPrice]);
-        if (!price) {
-            if (!run.refuse(notImported("Pretul \"" + f[kPrice] + "\" al", f[kName])))
+        LineValues values;
+        if (auto refusal =
+                readValues(f, f[kPrice].empty() ? storedPrice : f[kPrice], typedVat, values)) {
+            if (!run.refuse(*refusal))
                 return result;
             continue;
         }
-        const auto vat = printerVatId(f[kVat]);
-        if (!vat) {
-            if (!run.refuse(vatRefusal(typedVat, f[kName])))
-                return result;
-            continue;
-        }
-        f[kVat] = *vat;
-        std::optional<shell::Thousandths> stock;
-        if (!f[kStock].empty()) {
-            stock = readQuantity(f[kStock]);
-            if (!stock) {
-                if (!run.refuse(notImported("Stocul \"" + f[kStock] + "\" al", f[kName])))
-                    return result;
-                continue;
-            }
+        const shell::Cents price = values.price;
+        std::optional<shell::Thousandths> stock = values.stock;
+        if (stock) {
             // Only a stock the owner changed is a count; the one the export showed is not.
             auto shown = exportedStock.find(f[kBarcode]);
             if (shown != exportedStock.end() && !shown->second.empty() &&
@@ -398,11 +401,11 @@ ImportResult importPriceChanges(store::Database& db, const std::vector<std::stri
                 stock.reset();
         }
         const auto oldPrice = readPrice(storedPrice);
-        const bool priceChanged =
-            !oldPrice || *oldPrice != *price || leadingNumber(storedVat) != leadingNumber(f[kVat]);
+        const bool priceChanged = !oldPrice || *oldPrice != price ||
+                                  leadingNumber(storedVat) != leadingNumber(values.vat);
         const bool written = batch.line([&] {
             if (!db.exec("update articol set um=?,pret=?,idtva=?,idgrupa=?,obs=? where id=?;",
-                         {unit, priceText(*price), f[kVat], f[kGroup], remark, id}))
+                         {unit, priceText(price), values.vat, f[kGroup], remark, id}))
                 return false;
             if (stock && !db.exec("insert into spstoc (idart,obs,cantitate,data) values "
                                   "(?,'IMPORT',?,?)",
@@ -411,7 +414,7 @@ ImportResult importPriceChanges(store::Database& db, const std::vector<std::stri
             if (priceChanged &&
                 !db.exec("insert into modificaripret (idart,idcotatva,pret,datamodificare) "
                          "values (?,?,?,?)",
-                         {id, f[kVat], priceText(*price), now}))
+                         {id, values.vat, priceText(price), now}))
                 return false;
             return true;
         });

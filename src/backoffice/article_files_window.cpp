@@ -89,10 +89,7 @@ class WaitWindow {
   public:
     explicit WaitWindow(shell::Application& app)
         : app_(app), form_(app.ui, shell::asteptati::layout()) {
-        const ui::Rect screen = app.ui.workArea();
-        const int w = app.ui.scaledX(200), h = app.ui.scaledY(24);
-        form_.placeWindow(screen.x + (screen.width - w) / 2, screen.y + (screen.height - h) / 2, w,
-                          h);
+        form_.centreOnScreen(200, 24);
         app_.ui.processEvents();
     }
     void progress(std::size_t done, std::size_t total) {
@@ -138,6 +135,27 @@ void reportFailure(shell::Application& app, const ImportResult& result) {
               "\r\nLiniile citite pana aici sunt salvate; fisierul a ramas neschimbat.\r\n\r\n");
 }
 
+using Import = std::function<ImportResult(const std::vector<std::string>& lines,
+                                          const std::string& now, const ImportEvents& events)>;
+
+// The chosen file read once no other program holds it, imported inside the wait window, then
+// archived and renewed; a file the database could not take stays as it is.
+void readAndImport(shell::Application& app, const std::string& file, const Import& import) {
+    const std::string path = importPath(file);
+    waitUntilFree(app, path);
+    auto lines = readArticleFile(app, path);
+    if (!lines)
+        return;
+    const std::string now = platform::databaseStamp(app.ui.clock().now());
+    ImportResult result =
+        runImport(app, [&](const ImportEvents& events) { return import(*lines, now, events); });
+    if (!result.completed) {
+        reportFailure(app, result);
+        return;
+    }
+    archiveAndRenew(app, path, file);
+}
+
 }  // namespace
 
 void importArticlesFile(shell::Application& app) {
@@ -147,19 +165,10 @@ void importArticlesFile(shell::Application& app) {
         return;
     if (!chooseImportFile(app, "Import Articole", file))
         return;
-    waitUntilFree(app, path);
-    auto lines = readArticleFile(app, path);
-    if (!lines)
-        return;
-    const std::string now = platform::databaseStamp(app.ui.clock().now());
-    ImportResult result = runImport(app, [&](const ImportEvents& events) {
-        return importArticles(*app.db, *lines, now, events);
-    });
-    if (!result.completed) {
-        reportFailure(app, result);
-        return;
-    }
-    archiveAndRenew(app, path, file);
+    readAndImport(
+        app, file,
+        [&](const std::vector<std::string>& lines, const std::string& now,
+            const ImportEvents& events) { return importArticles(*app.db, lines, now, events); });
 }
 
 void importPriceChangesFile(shell::Application& app) {
@@ -183,19 +192,12 @@ void importPriceChangesFile(shell::Application& app) {
     app.ui.shellOpen(path);
     if (!chooseImportFile(app, "Modificare Pret", file))
         return;
-    waitUntilFree(app, path);
-    auto lines = readArticleFile(app, path);
-    if (!lines)
-        return;
-    const std::string now = platform::databaseStamp(app.ui.clock().now());
-    ImportResult result = runImport(app, [&](const ImportEvents& events) {
-        return importPriceChanges(*app.db, *lines, now, exported.stockByBarcode, events);
-    });
-    if (!result.completed) {
-        reportFailure(app, result);
-        return;
-    }
-    archiveAndRenew(app, path, file);
+    readAndImport(app, file,
+                  [&](const std::vector<std::string>& lines, const std::string& now,
+                      const ImportEvents& events) {
+                      return importPriceChanges(*app.db, lines, now, exported.stockByBarcode,
+                                                events);
+                  });
 }
 
 }  // namespace vandrix::backoffice

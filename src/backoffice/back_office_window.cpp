@@ -15,19 +15,13 @@ namespace {
 
 constexpr int kNoTimeout = 60 * 60 * 1000;
 
-void centre(shell::Application& app, ui::Form& form, int width, int height) {
-    const ui::Rect screen = app.ui.workArea();
-    const int w = app.ui.scaledX(width), h = app.ui.scaledY(height);
-    form.placeWindow(screen.x + (screen.width - w) / 2, screen.y + (screen.height - h) / 2, w, h);
-}
-
 }  // namespace
 
 void openBackOffice(shell::Application& app, ui::Form& saleWindow) {
     saleWindow.hideWindow();
     {
         ui::Form form(app.ui, layout::layout());
-        centre(app, form, 230, 320);
+        form.centreOnScreen(230, 320);
         ui::runWindowLoop(form, kNoTimeout, [&](const ui::Event& event) {
             if (event.type == ui::EventType::Close)
                 return ui::Next::Leave;

@@ -94,10 +94,7 @@ void openReportsWindow(shell::Application& app, ui::Form& saleWindow) {
     saleWindow.hideWindow();
     {
         ui::Form form(app.ui, layout());
-        ui::Rect screen = app.ui.workArea();
-        const int width = app.ui.scaledX(600), height = app.ui.scaledY(400);
-        form.placeWindow(screen.x + (screen.width - width) / 2,
-                         screen.y + (screen.height - height) / 2, width, height);
+        form.centreOnScreen(600, 400);
         form.setColumns(kPeriods, {"eod", "suma", "data"}, {50, 100, 180});
         fiscal::fillPeriodList(app, form, kPeriods);
         if (app.settings.fiscal == 0)

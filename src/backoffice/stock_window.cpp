@@ -103,10 +103,7 @@ void openStockCount(shell::Application& app, ui::Form* parent) {
     if (!app.db)
         return;
     ui::Form form(app.ui, layout(), parent);
-    const ui::Rect screen = app.ui.workArea();
-    const int width = app.ui.scaledX(360), height = app.ui.scaledY(520);
-    form.placeWindow(screen.x + (screen.width - width) / 2, screen.y + (screen.height - height) / 2,
-                     width, height);
+    form.centreOnScreen(360, 520);
     form.setColumns(kCount, {"Denumire", "UM", "Cant."}, {200, 55, 100});
     form.setFont(kCount, {"Lucida Console", app.ui.scaledY(12), false});
     form.setFont(kArticle, {"Lucida Console", app.ui.scaledY(12), false});

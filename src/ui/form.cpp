@@ -540,6 +540,13 @@ void Form::setFocus(int gadget) {
         g->widget->setFocus(Qt::OtherFocusReason);
 }
 
+void Form::centreOnScreen(int width, int height) {
+    const Rect screen = runtime_.workArea();
+    const int w = scaled_ ? runtime_.scaledX(width) : width;
+    const int h = scaled_ ? runtime_.scaledY(height) : height;
+    placeWindow(screen.x + (screen.width - w) / 2, screen.y + (screen.height - h) / 2, w, h);
+}
+
 int Form::focusedGadget() const {
     QWidget* focus = window_->focusWidget();
     if (!focus)

@@ -67,6 +67,9 @@ class Form {
     void showNormal();
     void activate();
     void placeWindow(int x, int y, int width, int height);  // pixels, client area
+    // The window in the middle of the desktop's work area, its size on the design grid (scaled
+    // like the gadgets of a scaled form).
+    void centreOnScreen(int width, int height);
 
     // Gadgets. Places and sizes are on the design grid and scaled like the layout table.
     bool has(int gadget) const;
