@@ -4,6 +4,7 @@
 #include "backoffice/csv_reports.h"
 #include "fiscal/cash_window.h"
 #include "fiscal/daily_reports.h"
+#include "invoice/invoice_windows.h"
 #include "shell/Interfatacolor/interfatarapoarte.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
@@ -83,8 +84,11 @@ void handle(shell::Application& app, ui::Form& form, int gadget) {
         case kPriceChanges:
             priceDifferenceReports(app);
             break;
+        case kInvoice:
+            invoice::openInvoiceWindow(app, form);
+            break;
         default:
-            break;  // "Printare Etichete" and "Factura la BonFiscal" open nothing yet
+            break;  // "Printare Etichete" opens nothing yet
     }
 }
 

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -338,13 +339,21 @@ void Form::build(Gadget& g, QWidget* parent) {
             g.widget = sb;
             break;
         }
-        case GadgetKind::Calendar:
-            g.widget = new QCalendarWidget(parent);
+        case GadgetKind::Calendar: {
+            // Romanian month names, one letter a day, no week numbers: a small calendar shows
+            // every day whole.
+            auto* cal = new QCalendarWidget(parent);
+            cal->setLocale(QLocale(QLocale::Romanian, QLocale::Romania));
+            cal->setFirstDayOfWeek(Qt::Monday);
+            cal->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+            cal->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+            g.widget = cal;
             break;
+        }
         case GadgetKind::DatePicker: {
             auto* d = new QDateEdit(QDate::currentDate(), parent);
             d->setCalendarPopup(true);
-            d->setDisplayFormat("yyyy-MM-dd");
+            d->setDisplayFormat("dd.MM.yyyy");  // as the shop reads a date; text() gives ISO
             g.widget = d;
             break;
         }
@@ -507,11 +516,13 @@ void Form::setText(int gadget, const std::string& text) {
             c->setEditText(q(text));
     } else if (auto* sb = qobject_cast<QSpinBox*>(w))
         sb->setValue(q(text).toInt());
-    else if (auto* d = qobject_cast<QDateEdit*>(w))
+    else if (auto* d = qobject_cast<QDateEdit*>(w)) {
+        QSignalBlocker block(d);  // a date set by the program raises no event
         d->setDate(QDate::fromString(q(text), "yyyy-MM-dd"));
-    else if (auto* cal = qobject_cast<QCalendarWidget*>(w))
+    } else if (auto* cal = qobject_cast<QCalendarWidget*>(w)) {
+        QSignalBlocker block(cal);
         cal->setSelectedDate(QDate::fromString(q(text), "yyyy-MM-dd"));
-    else if (auto* f = qobject_cast<QGroupBox*>(w))
+    } else if (auto* f = qobject_cast<QGroupBox*>(w))
         f->setTitle(q(text));
 }
 

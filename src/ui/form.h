@@ -140,6 +140,14 @@ class Form {
     int currentItem(int gadget) const;
     void setCurrentItem(int gadget, int index);
 
+    // The mark at the start of a list row: none (a blank image), a red disc or a green disc.
+    enum class RowMark { None, Red, Green };
+    void setRowMark(int gadget, int row, RowMark mark);
+    RowMark rowMark(int gadget, int row) const;
+
+    // Calendars and date pickers: the dates that can be chosen ("YYYY-MM-DD").
+    void setDateRange(int gadget, const std::string& earliest, const std::string& latest);
+
     // Progress bars
     void setProgress(int gadget, int value, int maximum);
 

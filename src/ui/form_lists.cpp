@@ -1,7 +1,11 @@
 // Forms: the list views (the receipt grid among them), progress bars and the status bar.
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -176,6 +180,62 @@ void Form::setProgress(int gadget, int value, int maximum) {
         p->setRange(0, maximum);
         p->setValue(value);
     }
+}
+
+// ---- row marks ----
+
+namespace {
+
+// A 50 x 50 image on white: a disc of radius 23 in the outer colour with one of radius 20 in
+// the inner colour on it; none for a blank image.
+QIcon markImage(Form::RowMark mark) {
+    QPixmap image(50, 50);
+    image.fill(Qt::white);
+    if (mark != Form::RowMark::None) {
+        const bool red = mark == Form::RowMark::Red;
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(red ? QColor(128, 0, 0) : QColor(0, 128, 0));
+        p.drawEllipse(QPointF(25, 25), 23, 23);
+        p.setBrush(red ? QColor(255, 128, 128) : QColor(128, 255, 128));
+        p.drawEllipse(QPointF(25, 25), 20, 20);
+    }
+    return QIcon(image);
+}
+
+constexpr int kMarkRole = Qt::UserRole + 7;
+
+}  // namespace
+
+void Form::setRowMark(int gadget, int row, RowMark mark) {
+    auto* t = asList(widget(gadget));
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return;
+    QSignalBlocker block(t);
+    QTreeWidgetItem* item = t->topLevelItem(row);
+    item->setIcon(0, markImage(mark));
+    item->setData(0, kMarkRole, static_cast<int>(mark));
+}
+
+Form::RowMark Form::rowMark(int gadget, int row) const {
+    auto* t = asList(widget(gadget));
+    if (!t || row < 0 || row >= t->topLevelItemCount())
+        return RowMark::None;
+    return static_cast<RowMark>(t->topLevelItem(row)->data(0, kMarkRole).toInt());
+}
+
+// ---- dates ----
+
+void Form::setDateRange(int gadget, const std::string& earliest, const std::string& latest) {
+    const QDate from = QDate::fromString(q(earliest), "yyyy-MM-dd");
+    const QDate to = QDate::fromString(q(latest), "yyyy-MM-dd");
+    QWidget* w = widget(gadget);
+    QSignalBlocker block(w);
+    if (auto* cal = qobject_cast<QCalendarWidget*>(w))
+        cal->setDateRange(from, to);
+    else if (auto* d = qobject_cast<QDateEdit*>(w))
+        d->setDateRange(from, to);
 }
 
 // ---- drop-down lists ----
