@@ -11,6 +11,7 @@ packages=(
   ca-certificates fonts-dejavu-core fonts-urw-base35
   libspdlog-dev
   qpdf poppler-utils sqlite3
+  chromium
 )
 
 missing=()

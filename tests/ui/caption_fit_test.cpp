@@ -15,7 +15,9 @@
 #include "shell/Interfatacolor/discount.h"
 #include "shell/Interfatacolor/interfataadmin.h"
 #include "shell/Interfatacolor/interfataadminselect.h"
+#include "shell/Interfatacolor/interfatafactura.h"
 #include "shell/Interfatacolor/interfataincasare.h"
+#include "shell/Interfatacolor/interfatalistafacturi.h"
 #include "shell/Interfatacolor/interfatarapoarte.h"
 #include "shell/Interfatacolor/interfatastoc.h"
 #include "shell/Interfatacolor/interfatasume.h"
@@ -149,7 +151,8 @@ TEST_F(CaptionFit, WindowsShowEveryCaptionWhole) {
             // The back office's windows.
             for (const ui::FormSpec& table :
                  {shell::interfataadminselect::layout(), shell::interfataadmin::layout(),
-                  shell::interfatastoc::layout(), shell::asteptati::layout()}) {
+                  shell::interfatastoc::layout(), shell::asteptati::layout(),
+                  shell::interfatafactura::layout(), shell::interfatalistafacturi::layout()}) {
                 ui::Form form(runtime, table);
                 EXPECT_EQ(ui::describeMisfits(ui::captionMisfits(form)), "") << table.title;
             }
