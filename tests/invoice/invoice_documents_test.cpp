@@ -115,5 +115,27 @@ TEST(InvoiceDocuments, PdfReadsBack) {
         EXPECT_NE(content.find(expected), std::string::npos) << expected << "\n" << content;
 }
 
+// The table keeps the height of 31 receipts: one receipt in one group is 2 rows, and 60 filler
+// rows follow it. Counted as the cells of one space in the monospace face: the 60 fillers, the
+// receipt rows' 4 empty columns, the 4 around the number and date and the delegate block's 10.
+TEST(InvoiceDocuments, PdfFillsTheTableToThirtyOneReceipts) {
+    testing::TempFolder folder;
+    InvoiceDocument doc = sample();
+    doc.receipts.resize(1);
+    doc.receipts[0].amounts.gross[4] = 0;
+    const std::string path = (folder.path() / "one.pdf").string();
+    const std::string plain = (folder.path() / "plain.pdf").string();
+    ASSERT_TRUE(writeInvoicePdf(doc, path));
+    ASSERT_EQ(std::system(("qpdf --qdf --object-streams=disable '" + path + "' '" + plain + "'")
+                              .c_str()),
+              0);
+    const std::string content = testing::readFileBytes(plain);
+    std::size_t spaces = 0;
+    for (std::size_t at = content.find("<0020> Tj"); at != std::string::npos;
+         at = content.find("<0020> Tj", at + 1))
+        ++spaces;
+    EXPECT_EQ(spaces, 60u + 4u + 4u + 10u);
+}
+
 }  // namespace
 }  // namespace vandrix::invoice
