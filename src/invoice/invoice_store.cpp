@@ -70,22 +70,24 @@ std::optional<Buyer> buyerWithCode(store::Database& db, const std::string& code)
 bool storeBuyer(store::Database& db, const std::string& code, const Buyer& b) {
     const long long count = buyerCount(db, code);
     if (count == 1) {
-        store::Params params = {b.name,    b.address, b.registerNumber, b.bank,
-                                b.account, b.driver,  b.identity};
+        store::Params params = {b.name,   b.address,  b.registerNumber, b.bank,      b.account,
+                                b.driver, b.identity, b.county,         b.postalCode};
         params.push_back(code);
         params.push_back("RO" + code);
         return db.exec(
             "update partener set denumire = ?, adresa = ?, j = ?, banca = ?, cont = "
-            "?, sofer = ?, ci = ?  where cui = ? or cui = ?",
+            "?, sofer = ?, ci = ?, judet = COALESCE(NULLIF(?,''),judet), codpostal = "
+            "COALESCE(NULLIF(?,''),codpostal)  where cui = ? or cui = ?",
             params);
     }
     if (count > 1)
         return true;
     const std::string id = std::to_string(db.scalarInteger("select max(id)+1 from partener;"));
     return db.exec(
-        "insert into partener (id,cui,denumire,adresa,j,banca,cont,sofer,ci) values "
-        "(?,?,?,?,?,?,?,?,?);",
-        {id, b.cui, b.name, b.address, b.registerNumber, b.bank, b.account, b.driver, b.identity});
+        "insert into partener (id,cui,denumire,adresa,j,banca,cont,sofer,ci,judet,codpostal) "
+        "values (?,?,?,?,?,?,?,?,?,?,?);",
+        {id, b.cui, b.name, b.address, b.registerNumber, b.bank, b.account, b.driver, b.identity,
+         b.county, b.postalCode});
 }
 
 std::string buyerId(store::Database& db, const std::string& code) {

@@ -36,6 +36,9 @@ std::string proposedInvoiceNumber(store::Database& db);
 
 struct Buyer {
     std::string cui, name, address, registerNumber, bank, account, driver, identity;
+    // From the VAT-payer service: the county's car code and the postal code ("" when typed by
+    // hand; a stored value is then kept).
+    std::string county = "", postalCode = "";
 };
 // Buyers whose code is the number, with or without "RO".
 long long buyerCount(store::Database& db, const std::string& code);

@@ -79,6 +79,7 @@ class InvoiceWindow {
     store::Database& db_;
     ui::Form& form_;
     std::string lookedUpCode_;  // the code "PRELUARE DATE" fetched; typing in CUI clears it
+    std::string fetchedCounty_, fetchedPostalCode_;  // of the fetched company, kept with it
     int count_ = 0;
     shell::Cents total_ = 0;
     std::string earliest_, latest_;  // the dates the calendars allow
@@ -169,8 +170,18 @@ void InvoiceWindow::fetchBuyer() {
         return;
     const long long known = buyerCount(db_, lookedUpCode_);
     if (known == 0) {
-        const std::string payer = lookupVatPayer(n);
-        const std::string registerNumber = lookupRegistrationNumber(n);
+        // The service is asked once; the window says it waits meanwhile.
+        const std::string host = serviceHost(app_.settings.vatServiceUrl);
+        std::optional<CompanyData> company;
+        app_.dialogs.whileShowing("Se preiau datele firmei de la " + host + "...", "Asteptati",
+                                  [&] {
+                                      company = lookupCompany(app_.settings, n, today());
+                                      return true;
+                                  });
+        const std::string payer = vatPayerFields(company);
+        const std::string registerNumber = company ? company->registerNumber : "";
+        fetchedCounty_ = company ? company->county : "";
+        fetchedPostalCode_ = company ? company->postalCode : "";
         if (shell::upper(shell::field(payer, '|', 4)) == "TRUE")
             lookedUpCode_ = "RO" + lookedUpCode_;
         // Set by the program: not typing, so the fields stay.
@@ -185,10 +196,10 @@ void InvoiceWindow::fetchBuyer() {
             for (auto at = rest.find(flag); at != std::string::npos; at = rest.find(flag))
                 rest.erase(at, std::string(flag).size());
         if (rest.empty())
-            error(std::string("Nu au fost preluate date din Baza de date/Internet\r\nClientul nu a "
-                              "fost salvat in Baza de date sau\r\nNu avem Conexiune la Internet "
-                              "sau \r\nServiciul ") +
-                  kVatServiceHost + " nu functioneaza !");
+            error(
+                "Nu au fost preluate date din Baza de date/Internet\r\nClientul nu a fost "
+                "salvat in Baza de date sau\r\nNu avem Conexiune la Internet sau \r\nServiciul " +
+                host + " nu functioneaza !");
     } else if (known == 1) {
         if (auto buyer = buyerWithCode(db_, lookedUpCode_)) {
             form_.setText(kCui, buyer->cui);
@@ -205,8 +216,9 @@ void InvoiceWindow::fetchBuyer() {
 
 Buyer InvoiceWindow::typedBuyer() const {
     auto field = [&](int g) { return shell::trim(form_.text(g)); };
-    return {field(kCui),  field(kName),    field(kAddress), field(kRegister),
-            field(kBank), field(kAccount), field(kDriver),  field(kIdentity)};
+    return {field(kCui),    field(kName),      field(kAddress), field(kRegister),
+            field(kBank),   field(kAccount),   field(kDriver),  field(kIdentity),
+            fetchedCounty_, fetchedPostalCode_};
 }
 
 void InvoiceWindow::save() {
@@ -260,6 +272,8 @@ void InvoiceWindow::save() {
     for (int g : {kAccount, kName, kIdentity, kBank, kCui, kAddress, kRegister})
         form_.setText(g, "");
     lookedUpCode_.clear();
+    fetchedCounty_.clear();
+    fetchedPostalCode_.clear();
     resetTotals();
 }
 
@@ -277,6 +291,8 @@ void InvoiceWindow::handle(const ui::Event& event) {
             for (int field : kBuyerFields)
                 form_.setText(field, "");
             lookedUpCode_.clear();
+            fetchedCounty_.clear();
+            fetchedPostalCode_.clear();
         }
         return;
     }

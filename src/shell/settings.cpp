@@ -226,6 +226,12 @@ void applyCaleBonuriLines(Settings& settings, const std::vector<std::string>& li
             s.labelPrinter = upper(trim(v));
         else if (k == "DATECS")
             s.datecs = trim(v);
+        else if (k == "ANAFURL" && !trim(v).empty())
+            s.vatServiceUrl = trim(v);
+        else if (k == "ANAFTIMEOUT" && integerOf(v) > 0)
+            s.vatServiceSeconds = static_cast<int>(integerOf(v));
+        else if (k == "FIRMEHOST")
+            s.companyPageHost = trim(v);
     }
 }
 

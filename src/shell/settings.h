@@ -47,6 +47,12 @@ struct Settings {
     std::string palette;               // PALETTE: the palette file, case kept (a path)
     std::string labelPrinter = "USB";  // ETICHETE
     std::string datecs;                // DATECS: a folder, case kept
+    // Optional keys, not in the file's template: the VAT-payer service's address (ANAFURL), the
+    // seconds a look-up may take (ANAFTIMEOUT), the company-information page's host (FIRMEHOST;
+    // none: the trade-register number comes from the service alone).
+    std::string vatServiceUrl = "https://webservicesp.anaf.ro/api/PlatitorTvaRest/v9/tva";
+    int vatServiceSeconds = 10;
+    std::string companyPageHost;
 
     // "ModuriPlata.ini": modes 1 to 4 at indexes 1 to 4 (index 0 unused)
     std::array<PaymentMode, 5> paymentModes{

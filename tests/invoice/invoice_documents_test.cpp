@@ -126,9 +126,9 @@ TEST(InvoiceDocuments, PdfFillsTheTableToThirtyOneReceipts) {
     const std::string path = (folder.path() / "one.pdf").string();
     const std::string plain = (folder.path() / "plain.pdf").string();
     ASSERT_TRUE(writeInvoicePdf(doc, path));
-    ASSERT_EQ(std::system(("qpdf --qdf --object-streams=disable '" + path + "' '" + plain + "'")
-                              .c_str()),
-              0);
+    ASSERT_EQ(
+        std::system(("qpdf --qdf --object-streams=disable '" + path + "' '" + plain + "'").c_str()),
+        0);
     const std::string content = testing::readFileBytes(plain);
     std::size_t spaces = 0;
     for (std::size_t at = content.find("<0020> Tj"); at != std::string::npos;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "loopback_http.h"
 #include "shop.h"
 #include "temp_folder.h"
 
@@ -87,6 +88,8 @@ TEST_F(InvoiceScenario, AnInvoiceIsNumberedCheckedAndSaved) {
 // A buyer fetched, then another typed: the typed one is stored as a new buyer and the fetched
 // one stays as it was.
 TEST_F(InvoiceScenario, TheBuyerIsTheOneWhoseCodeIsInTheField) {
+    // The service's address where nobody answers.
+    testing::addSetting(folder.path(), "ANAFURL=http://127.0.0.1:1/api/PlatitorTvaRest/v9/tva");
     auto run = sell(std::string(kOpenInvoices) +
                     "set cui | 14399840\nclick PRELUARE DATE\nexpect cui | RO14399840\n"
                     "expect denumire | ŞTEFĂNESCU SRL\nexpect banca | BANCA X\n"
@@ -103,7 +106,7 @@ TEST_F(InvoiceScenario, TheBuyerIsTheOneWhoseCodeIsInTheField) {
     EXPECT_TRUE(run.transcriptHas(
         "message Eroare | Nu au fost preluate date din Baza de date/Internet\\r\\nClientul nu a "
         "fost salvat in Baza de date sau\\r\\nNu avem Conexiune la Internet sau \\r\\nServiciul "
-        "webservicesp.anaf.ro nu functioneaza ! | 0"));
+        "127.0.0.1 nu functioneaza ! | 0"));
     EXPECT_EQ(text("select denumire||'|'||adresa from partener where id=1"),
               "ŞTEFĂNESCU SRL|STR. A 1");
     EXPECT_EQ(text("select id||'|'||cui||'|'||denumire from partener where cui='31800909'"),
@@ -111,6 +114,28 @@ TEST_F(InvoiceScenario, TheBuyerIsTheOneWhoseCodeIsInTheField) {
     EXPECT_EQ(text("select seriefact1||'|'||nrfact||'|'||seriefact2||'|'||idpart from fact where "
                    "id=1"),
               "|42|/A|2");
+}
+
+// The buyer fetched from the service (a server on the loopback interface here) and saved.
+TEST_F(InvoiceScenario, ABuyerIsFetchedFromTheService) {
+    testing::LoopbackHttpServer server;
+    std::string answer = testing::readFileBytes(
+        std::string(VANDRIX_SOURCE_DIR) + "/tests/invoice/fixtures/v9-found-and-notfound.json");
+    for (auto at = answer.find("1590082"); at != std::string::npos; at = answer.find("1590082"))
+        answer.replace(at, 7, "18547290");
+    server.answer(200, answer, "application/json");
+    testing::addSetting(folder.path(), "ANAFURL=" + server.url("/api/PlatitorTvaRest/v9/tva"));
+    auto run = sell(std::string(kOpenInvoices) +
+                    "set cui | 18547290\nclick PRELUARE DATE\nexpect cui | RO18547290\n"
+                    "expect denumire | OMV PETROM S.A.\nexpect j | J40/8302/1997\n"
+                    "select bonuri | 0\nset numar | FCT0001\nclick SALVEAZA\nclose\nclose\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_EQ(server.requests(), 1);
+    EXPECT_EQ(text("select cui||'|'||denumire||'|'||adresa||'|'||j||'|'||judet||'|'||codpostal "
+                   "from partener where id=2"),
+              "RO18547290|OMV PETROM S.A.|MUN. BUCUREŞTI, SECT. 1, STR. CORALILOR, "
+              "NR.22|J40/8302/1997|B|013329");
+    EXPECT_EQ(text("select idpart from fact where id=1"), "2");
 }
 
 TEST_F(InvoiceScenario, TheListPrintsSearchesAndCancels) {
