@@ -12,6 +12,7 @@ packages=(
   libspdlog-dev
   qpdf poppler-utils sqlite3
   chromium
+  libpugixml-dev libxml2-utils default-jre-headless libsaxonhe-java
 )
 
 missing=()

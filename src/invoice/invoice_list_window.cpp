@@ -1,5 +1,6 @@
 // The invoice list "Printeaza Factura": its layout is `interfatalistafacturi`. Every invoice
 // with its buyer, a search, the documents of the selected invoice and its cancellation.
+#include "invoice/efactura.h"
 #include "invoice/invoice_store.h"
 #include "invoice/invoice_windows.h"
 #include "shell/Interfatacolor/interfatalistafacturi.h"
@@ -71,6 +72,7 @@ void cancel(shell::Application& app, ui::Form& form, int row) {
             "Eroare", shell::kIconError);
         return;
     }
+    setAsideEInvoice(app, shell::integerValue(shell::trim(cell(kIdColumn))));
     form.setCell(kInvoices, row, kValueColumn, "-1.00");
     form.setRowColours(kInvoices, row, row % 2 == 1 ? kGrey : kBlack, kYellow);
     enableButtons(form, false);

@@ -109,6 +109,7 @@ SaveResult saveInvoice(store::Database& db, const InvoiceNumber& number, const s
     result.saved = db.transaction([&] {
         const std::string id =
             std::to_string(db.scalarInteger("select COALESCE(max(id),0)+1 from fact;"));
+        result.id = id;
         if (!db.exec("insert into fact (id,nrfact,seriefact1,seriefact2,seriefact,idpart,data) "
                      "values (?,?,?,?,?,?,?);",
                      {id, number.digits, number.prefix, number.suffix, number.whole(), buyerId,

@@ -56,6 +56,7 @@ bool invoiceExists(store::Database& db, const std::string& number);
 struct SaveResult {
     bool saved = false;
     std::string failure;
+    std::string id;  // the saved invoice's
 };
 SaveResult saveInvoice(store::Database& db, const InvoiceNumber& number, const std::string& buyerId,
                        const std::string& date, const std::vector<std::string>& receiptIds);

@@ -3,6 +3,7 @@
 // with its receipts and numbered after the last one.
 #include <ctime>
 
+#include "invoice/efactura.h"
 #include "invoice/invoice_rules.h"
 #include "invoice/invoice_store.h"
 #include "invoice/invoice_windows.h"
@@ -267,6 +268,11 @@ void InvoiceWindow::save() {
               "\r\nNimic nu a fost scris; incercati din nou.\r\n\r\n");
         return;
     }
+    // Its e-Factura file; what the rules need and the shop has not set is said.
+    if (const std::string missing = writeEInvoice(app_, shell::integerValue(saved.id));
+        !missing.empty())
+        app_.dialogs.message("Factura " + parts->whole() + " a fost salvata.\r\n" + missing,
+                             "Atentie", shell::kIconWarning);
     loadReceipts(false);
     form_.setText(kNumber, proposedInvoiceNumber(db_));
     for (int g : {kAccount, kName, kIdentity, kBank, kCui, kAddress, kRegister})

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "invoice/efactura.h"
 #include "invoice/invoice_document.h"
 #include "invoice/invoice_windows.h"
 #include "platform/files.h"
@@ -76,6 +77,9 @@ void printInvoice(shell::Application& app, std::int64_t id, int format) {
     if (format < 1 || format > 4 || !app.db)
         return;
     removeEarlierFiles();
+    // The e-Factura file is written again from the database with every document.
+    if (const std::string missing = writeEInvoice(app, id); !missing.empty())
+        app.dialogs.message(missing, "Atentie", shell::kIconWarning);
     const Party seller = readSeller(kSellerFile);
     const InvoiceDocument doc = readInvoice(*app.db, std::to_string(id), seller);
     if (format == 1 || format == 2) {

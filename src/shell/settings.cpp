@@ -235,6 +235,26 @@ void applyCaleBonuriLines(Settings& settings, const std::vector<std::string>& li
     }
 }
 
+void applyEInvoiceLines(Settings& settings, const std::vector<std::string>& lines) {
+    for (const auto& line : lines) {
+        if (trim(line).empty() || trim(line)[0] == '#')
+            continue;
+        KeyLine kl = splitKeyLine(line);
+        const std::string k = upper(trim(kl.key));
+        const std::string v = trim(kl.value);
+        if (k == "JUDET")
+            settings.eInvoice.county = upper(v);
+        else if (k == "LOCALITATE")
+            settings.eInvoice.city = upper(v);
+        else if (k == "STRADA")
+            settings.eInvoice.street = v;
+        else if (k == "TIPFACTURA" && (v == "751" || v == "380"))
+            settings.eInvoice.typeCode = v;
+        else if (k == "MOTIVSCUTIRE" && !v.empty())
+            settings.eInvoice.exemptionReason = v;
+    }
+}
+
 void applyPaymentModeLines(Settings& settings, const std::vector<std::string>& lines) {
     for (const auto& line : lines) {
         if (trim(line).empty())

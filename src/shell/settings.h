@@ -54,6 +54,15 @@ struct Settings {
     int vatServiceSeconds = 10;
     std::string companyPageHost;
 
+    // "efactura.ini": what the e-Factura file needs of the seller beyond "vanzator.txt".
+    struct EInvoice {
+        std::string county;  // JUDET: "RO-CJ", "RO-B" (or the car code alone)
+        std::string city;    // LOCALITATE: the town; in Bucharest the sector, "SECTOR1"
+        std::string street;  // STRADA: the street and number ("": the address in vanzator.txt)
+        std::string typeCode = "751";  // TIPFACTURA: 751 (for fiscal receipts) or 380
+        std::string exemptionReason = "Operatiune scutita de TVA";  // MOTIVSCUTIRE: FaraTVA's
+    } eInvoice;
+
     // "ModuriPlata.ini": modes 1 to 4 at indexes 1 to 4 (index 0 unused)
     std::array<PaymentMode, 5> paymentModes{
         {{}, {"", "", 1}, {"", "", 2}, {"", "", 3}, {"", "", 4}}};
@@ -90,5 +99,6 @@ void applyCaleBonuriLines(Settings& settings, const std::vector<std::string>& li
 // Applies the lines of "ModuriPlata.ini" and of "grupa.ini".
 void applyPaymentModeLines(Settings& settings, const std::vector<std::string>& lines);
 void applyDepartmentLines(Settings& settings, const std::vector<std::string>& lines);
+void applyEInvoiceLines(Settings& settings, const std::vector<std::string>& lines);
 
 }  // namespace vandrix::shell

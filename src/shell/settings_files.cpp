@@ -15,6 +15,7 @@ using platform::Encoding;
 constexpr const char* kCaleBonuri = "CaleBonuri.ini";
 constexpr const char* kModuriPlata = "ModuriPlata.ini";
 constexpr const char* kGrupa = "grupa.ini";
+constexpr const char* kEInvoice = "efactura.ini";
 
 // The lines of a settings file written in UTF-8. A file saved by hand in the ANSI code page
 // (an editor's default on the shop's PC) is read as ANSI instead of yielding broken text.
@@ -41,6 +42,28 @@ void loadDepartmentMap(Settings& settings) {
             settings.filesNotWritten.push_back(kGrupa);
     }
     applyDepartmentLines(settings, readUtf8OrAnsiLines(kGrupa));
+}
+
+// The seller's data for the e-Factura files, with a template that says what each key takes.
+void loadEInvoice(Settings& settings) {
+    if (platform::missingOrEmpty(kEInvoice)) {
+        const std::vector<std::string> lines = {
+            "# Datele vanzatorului cerute de e-Factura, pe langa cele din vanzator.txt.",
+            "# JUDET: codul judetului, de exemplu RO-CJ sau RO-IS; pentru Bucuresti RO-B.",
+            "# LOCALITATE: localitatea; pentru Bucuresti sectorul: SECTOR1 ... SECTOR6.",
+            "# STRADA: strada si numarul (gol: adresa din vanzator.txt).",
+            "# TIPFACTURA: 751 (factura pentru bonuri fiscale) sau 380 (factura).",
+            "# MOTIVSCUTIRE: motivul scutirii de TVA pentru cota FaraTVA.",
+            "JUDET=",
+            "LOCALITATE=",
+            "STRADA=",
+            "TIPFACTURA=751",
+            "MOTIVSCUTIRE=Operatiune scutita de TVA",
+        };
+        if (!platform::writeLines(kEInvoice, lines, Encoding::Utf8))
+            settings.filesNotWritten.push_back(kEInvoice);
+    }
+    applyEInvoiceLines(settings, readUtf8OrAnsiLines(kEInvoice));
 }
 
 void loadCaleBonuri(Settings& settings) {
@@ -116,6 +139,7 @@ Settings loadSettings(const std::string& baseFolder) {
     loadDepartmentMap(settings);
     loadCaleBonuri(settings);
     loadPaymentModes(settings);
+    loadEInvoice(settings);
     return settings;
 }
 

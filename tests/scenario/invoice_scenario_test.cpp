@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 constexpr const char* kOpenInvoices = "click Rapoarte\nclick Factura la BonFiscal\n";
 // The buyer's required fields, typed.
 constexpr const char* kTypedBuyer =
-    "set denumire | FIRMA NOUA SRL\nset adresa | STR. MARE 3, CLUJ\nset j | J12/3/2004\n";
+    "set denumire | FIRMA NOUA SRL\nset adresa | JUD. CLUJ, MUN. CLUJ-NAPOCA, STR. MARE 3\n"
+    "set j | J12/3/2004\n";
 
 class InvoiceScenario : public testing::ShopScenario {
   protected:
@@ -30,9 +31,19 @@ class InvoiceScenario : public testing::ShopScenario {
               "(2,12,'2026-12-10 08:00:00',119.0,2,19,0,0,0,0,119,0,0,0,0,'1'),"
               "(3,13,'2026-12-10 08:10:00',69.5,2,9.5,0,0,0,0,59.5,0,0,0,10,'1'),"
               "(4,14,'2026-12-09 10:00:00',5,2,0,0,0,0,0,0,0,0,0,5,'1')",
-              "INSERT INTO partener (id,cui,denumire,adresa,j,banca) VALUES "
-              "(1,'RO14399840','ŞTEFĂNESCU SRL','STR. A 1','J1/1/2001','BANCA X')",
+              "INSERT INTO partener (id,cui,denumire,adresa,j,banca,judet) VALUES "
+              "(1,'RO14399840','ŞTEFĂNESCU SRL','MUN. BUCUREŞTI, SECT. 1, STR. A 1','J1/1/2001',"
+              "'BANCA X','B')",
           }) {}
+
+    // The seller as the e-Factura files need it.
+    void SetUp() override {
+        ShopScenario::SetUp();
+        testing::writeFileBytes(folder.path() / "vanzator.txt",
+                                "MAGAZIN SRL\r\nRO18547290\r\nJ12/3/2004\r\nSTR. MARE 3\r\n");
+        testing::writeFileBytes(folder.path() / "efactura.ini",
+                                "JUDET=RO-CJ\r\nLOCALITATE=CLUJ-NAPOCA\r\n");
+    }
 
     std::string text(const std::string& sql) {
         return store::Database::open((folder.path() / "baza.db").string())->scalarText(sql);
@@ -83,6 +94,32 @@ TEST_F(InvoiceScenario, AnInvoiceIsNumberedCheckedAndSaved) {
               "28.50 178.50 10.00");
     EXPECT_EQ(text("select group_concat(idbon) from spfact where idfact=1"), "2,3");
     EXPECT_EQ(text("select count(*) from partener where cui='18547290'"), "1");
+    // Its e-Factura file, ready to upload.
+    const std::string xml = testing::readFileBytes(folder.path() / "efactura" / "FCT0042.xml");
+    EXPECT_NE(xml.find("<cbc:ID>FCT0042</cbc:ID>"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("<cbc:CountrySubentity>RO-CJ</cbc:CountrySubentity>"), std::string::npos);
+    const std::string check = "bash '" + std::string(VANDRIX_SOURCE_DIR) +
+                              "/tests/invoice/efactura/validate.sh' '" +
+                              (folder.path() / "efactura" / "FCT0042.xml").string() + "' > '" +
+                              (folder.path() / "validare.txt").string() + "' 2>&1";
+    EXPECT_EQ(std::system(check.c_str()), 0)
+        << testing::readFileBytes(folder.path() / "validare.txt");
+}
+
+// Without the seller's county the invoice is saved and the file is not written: the owner is
+// told what is missing and where to set it.
+TEST_F(InvoiceScenario, AMissingCountyIsNamed) {
+    testing::writeFileBytes(folder.path() / "efactura.ini", "LOCALITATE=CLUJ-NAPOCA\r\n");
+    auto run = sell(std::string(kOpenInvoices) + "set cui | 18547290\n" + kTypedBuyer +
+                    "select bonuri | 0\nset numar | 0042/A\nclick SALVEAZA\nclick OK\n"
+                    "expect numar | 0043/A\nclose\nclose\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    EXPECT_TRUE(run.transcriptHas(
+        "message Atentie | Factura 0042/A a fost salvata.\\r\\nFisierul e-Factura al facturii "
+        "0042/A nu a fost scris; lipsesc:\\r\\n- judetul vanzatorului (JUDET in "
+        "efactura.ini)\\r\\n\\r\\n | 0"));
+    EXPECT_FALSE(exists("efactura/0042_A.xml"));
+    EXPECT_EQ(text("select count(*) from fact where seriefact='0042/A'"), "1");
 }
 
 // A buyer fetched, then another typed: the typed one is stored as a new buyer and the fetched
@@ -108,7 +145,7 @@ TEST_F(InvoiceScenario, TheBuyerIsTheOneWhoseCodeIsInTheField) {
         "fost salvat in Baza de date sau\\r\\nNu avem Conexiune la Internet sau \\r\\nServiciul "
         "127.0.0.1 nu functioneaza ! | 0"));
     EXPECT_EQ(text("select denumire||'|'||adresa from partener where id=1"),
-              "ŞTEFĂNESCU SRL|STR. A 1");
+              "ŞTEFĂNESCU SRL|MUN. BUCUREŞTI, SECT. 1, STR. A 1");
     EXPECT_EQ(text("select id||'|'||cui||'|'||denumire from partener where cui='31800909'"),
               "2|31800909|FIRMA NOUA SRL");
     EXPECT_EQ(text("select seriefact1||'|'||nrfact||'|'||seriefact2||'|'||idpart from fact where "
@@ -173,6 +210,9 @@ TEST_F(InvoiceScenario, TheListPrintsSearchesAndCancels) {
         "reversibila\\r\\n\\r\\n | 6"));
     // The earlier invoice's file is gone; the text went to the note printer, the page opened.
     EXPECT_FALSE(exists("tmpFact000000011.PDF"));
+    // Its e-Factura file was written with the documents and set aside when it was cancelled.
+    EXPECT_FALSE(exists("efactura/FCT0042.xml"));
+    EXPECT_TRUE(exists("efactura/anulate/FCT0042.xml"));
     EXPECT_TRUE(run.transcriptHas("shell-open tmpFact000000012.html"));
     ASSERT_TRUE(exists("tmpFact000000012.html"));
     const auto text = testing::fileLines(folder.path() / "Note" / "tmpFact000000012.txt");
