@@ -2,6 +2,8 @@
 // sequence, the sale window's loop and the shutdown.
 #include "backoffice/back_office.h"
 #include "backoffice/reports_window.h"
+#include "devices/customer_display.h"
+#include "devices/scale.h"
 #include "fiscal/payment.h"
 #include "fiscal/pending_receipts.h"
 #include "fiscal/period_totals.h"
@@ -14,6 +16,10 @@
 int main(int argc, char** argv) {
     using namespace vandrix;
     shell::Subsystems subsystems;
+    // The customer display lives as long as the program.
+    devices::CustomerDisplay display;
+    subsystems.startDevices = [&display](shell::Application& app) { display.start(app); };
+    subsystems.stopDevices = [&display](shell::Application&) { display.finish(); };
     subsystems.repairPeriodTotals = [](shell::Application&) {
         return fiscal::repairPeriodTotals(shell::kDatabaseFile);
     };
@@ -26,6 +32,7 @@ int main(int argc, char** argv) {
             fiscal::takePayment(app, form, d->grid(), fields, mode);
         };
         desk->openReports = [&app, &form] { backoffice::openReportsWindow(app, form); };
+        desk->readScale = [&app]() { return devices::readWeight(app.settings.scale); };
         desk->openBackOffice = [&app, &form] { backoffice::openBackOffice(app, form); };
         desk->openAdministration = [&app, &form] {
             backoffice::openAdministration(app, &form, true);

@@ -60,6 +60,7 @@ bool finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const
     app.ui.clock().sleepMs(kPauseMs);
     deliverStoredReceipt(app, name, stored.receiptNumber);
     app.display.set("  URMATORUL CLIENT  ", "       VA ROG       ");
+    app.display.restartRefresh();
     return true;
 }
 

@@ -337,8 +337,15 @@ void SaleDesk::handle(const ui::Event& event) {
         case kPlus:
             clearCurrent();
             break;
+        case kQtyButton:
+            // The weight on the scale becomes the quantity the next article is sold in.
+            if (readScale)
+                if (auto weight = readScale())
+                    form_.setText(kQuantity, *weight);
+            current_ = Field::Entry;
+            focusCurrent();
+            break;
         case kMinus:
-        case kQtyButton:  // the scale's weight comes with the scale; the quantity stays as it is
             current_ = Field::Entry;
             focusCurrent();
             break;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "sale/article_entry.h"
@@ -36,6 +37,8 @@ class SaleDesk final : public shell::SaleOperations {
     std::function<void(int mode, EntryFields& fields)> takePayment;
     // The reports window ("Rapoarte"); set by the back office.
     std::function<void()> openReports;
+    // One weight from the scale for the quantity field; nullopt when no scale is set.
+    std::function<std::optional<std::string>()> readScale;
     // The back-office choice window (the access code) and the administration window in its
     // restricted mode (the administrator code).
     std::function<void()> openBackOffice;

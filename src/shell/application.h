@@ -44,6 +44,10 @@ class DisplayLines {
         std::lock_guard<std::mutex> lock(mutex_);
         return holdOff_;
     }
+    // The next refresh comes a whole period from now (after a receipt, so the customer reads
+    // "URMATORUL CLIENT" for 5 seconds before the lines are sent again).
+    static constexpr long kRestartRefresh = -1;
+    void restartRefresh() { setHoldOff(kRestartRefresh); }
 
   private:
     mutable std::mutex mutex_;

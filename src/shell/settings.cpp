@@ -212,10 +212,14 @@ void applyCaleBonuriLines(Settings& settings, const std::vector<std::string>& li
         else if (k == "TASKBAR")
             s.taskbar = integerOf(v);
         else if (k == "DISPLAY") {
-            s.displayPort = portName(field(v, ',', 1));
+            // A device path is kept as written; anything else is a COM port.
+            const std::string port = trim(field(v, ',', 1));
+            s.displayPort = !port.empty() && port[0] == '/' ? port : portName(port);
             s.displayType = s.displayPort.empty() ? std::string() : upper(trim(field(v, ',', 2)));
         } else if (k == "CANTAR")
-            s.scale = portName(v);
+            s.scale = !trim(v).empty() && trim(v)[0] == '/'
+                          ? trim(field(v, ',', 1)) + "," + upper(trim(field(v, ',', 2)))
+                          : portName(v);
         else if (k == "LOGIN")
             s.login = integerOf(v);
         else if (k == "ADUNAARTICOLE")

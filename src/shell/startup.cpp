@@ -251,9 +251,13 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     // Receipts stored before the last end whose files did not reach the fiscal printer.
     if (subsystems.deliverPendingReceipts)
         subsystems.deliverPendingReceipts(app, true);
-    // The event loop, then the shutdown.
+    // The customer display; the event loop, then the shutdown.
+    if (subsystems.startDevices)
+        subsystems.startDevices(app);
     sale.run();
     shutdown(app);
+    if (subsystems.stopDevices)
+        subsystems.stopDevices(app);
     if (!platform::deleteFile(kRunMarker))
         app.log.warning(std::string("Fisierul ") + kRunMarker + " nu a putut fi sters");
     return 0;

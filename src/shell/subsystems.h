@@ -23,6 +23,10 @@ struct Subsystems {
     // Delivers the files of stored receipts that wait for the fiscal printer's folder; at start
     // it also removes those of receipts that were never stored.
     std::function<void(Application&, bool atStart)> deliverPendingReceipts;
+    // The devices: the customer display's port and thread started before the sale window's
+    // loop, and stopped at the end once the pause text is on the display.
+    std::function<void(Application&)> startDevices;
+    std::function<void(Application&)> stopDevices;
     // The sale screen's handlers, working on the sale window's form.
     std::function<std::unique_ptr<SaleOperations>(Application&, ui::Form&)> saleOperations;
 };

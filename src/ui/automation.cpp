@@ -14,6 +14,9 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+#include <chrono>
+#include <thread>
+
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -490,6 +493,8 @@ std::optional<Event> Automation::waitOn(Form& form, int timeoutMs) {
         std::int64_t slice = std::min<std::int64_t>(pendingWaitMs_, std::max(timeoutMs, 1));
         pendingWaitMs_ -= slice;
         clock_.advance(slice);
+        // The time passes for the program's own threads too (the customer display's).
+        std::this_thread::sleep_for(std::chrono::milliseconds(slice));
         runtime_.processEvents();
         return form.takeEvent();
     }
