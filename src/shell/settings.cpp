@@ -236,6 +236,9 @@ void applyCaleBonuriLines(Settings& settings, const std::vector<std::string>& li
             s.vatServiceSeconds = static_cast<int>(integerOf(v));
         else if (k == "FIRMEHOST")
             s.companyPageHost = trim(v);
+        else if (k.size() > 3 && k.compare(0, 3, "COM") == 0 && !trim(v).empty() &&
+                 trim(v)[0] == '/')
+            s.serialPorts[k] = trim(v);
     }
 }
 

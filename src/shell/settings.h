@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,9 @@ struct Settings {
     std::string vatServiceUrl = "https://webservicesp.anaf.ro/api/PlatitorTvaRest/v9/tva";
     int vatServiceSeconds = 10;
     std::string companyPageHost;
+    // Optional keys "COM1=/dev/ttyUSB0" ... : the device behind a COM port where the system's
+    // default (/dev/ttyS<n-1>) is not it.
+    std::map<std::string, std::string> serialPorts;
 
     // "efactura.ini": what the e-Factura file needs of the seller beyond "vanzator.txt".
     struct EInvoice {

@@ -153,6 +153,12 @@ void finishSettings(Settings& settings) {
             platform::makeDirectory(folder);
         }
     }
+    // A COM port with a device of its own named in the settings.
+    if (auto it = settings.serialPorts.find(settings.displayPort); it != settings.serialPorts.end())
+        settings.displayPort = it->second;
+    const std::string scalePort = field(settings.scale, ',', 1);
+    if (auto it = settings.serialPorts.find(scalePort); it != settings.serialPorts.end())
+        settings.scale = it->second + "," + field(settings.scale, ',', 2);
     // An empty folder stays empty: a lone separator would name the root of the file system.
     settings.serverDir = withSeparator(settings.serverDir);
     settings.noteDir = withSeparator(settings.noteDir);

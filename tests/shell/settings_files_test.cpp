@@ -174,6 +174,17 @@ TEST_F(SettingsFilesTest, FinishReplacesAFileNamedLikeTheConfirmationFolder) {
     EXPECT_EQ(readFileBytes(folder / "Confirm" / "a.txt"), "a");
 }
 
+// A COM port whose device is named in the settings is that device.
+TEST_F(SettingsFilesTest, FinishPutsTheNamedDeviceForAComPort) {
+    Settings s;
+    applyCaleBonuriLines(
+        s, {"Display=COM1,ESCPOS", "Cantar=COM2,ACS", "COM1=/dev/ttyUSB0", "COM2=/dev/ttyUSB1"});
+    finishSettings(s);
+    EXPECT_EQ(s.displayPort, "/dev/ttyUSB0");
+    EXPECT_EQ(s.displayType, "ESCPOS");
+    EXPECT_EQ(s.scale, "/dev/ttyUSB1,ACS");
+}
+
 TEST_F(SettingsFilesTest, RewriteAfterZiniKeepsOnlyServerDirAndParamLines) {
     writeFileBytes(folder / "CaleBonuri.ini",
                    crlf({"ServerDir=/srv/bonuri", "ZINI=5", "param1=1", "param2=pos.1",

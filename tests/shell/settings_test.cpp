@@ -202,6 +202,23 @@ TEST(Settings, CaleBonuriLines) {
              EXPECT_EQ(s.datecs, "C:\\Casa\\Datecs\\");
              EXPECT_EQ(s.serverConfirmare, "Confirm");
          }},
+        {"serial devices named by their paths",
+         {"Display=/dev/ttyUSB0,escpos", "Cantar=/dev/pts/7,digi"},
+         [](const Settings& s) {
+             EXPECT_EQ(s.displayPort, "/dev/ttyUSB0");
+             EXPECT_EQ(s.displayType, "ESCPOS");
+             EXPECT_EQ(s.scale, "/dev/pts/7,DIGI");
+         }},
+        {"the optional keys of the buyer look-up and the COM ports",
+         {"ANAFURL=http://127.0.0.1:8080/tva", "ANAFTIMEOUT=3", "FIRMEHOST=firme.example",
+          "COM1=/dev/ttyUSB0", "COM2=ttyS9"},
+         [](const Settings& s) {
+             EXPECT_EQ(s.vatServiceUrl, "http://127.0.0.1:8080/tva");
+             EXPECT_EQ(s.vatServiceSeconds, 3);
+             EXPECT_EQ(s.companyPageHost, "firme.example");
+             EXPECT_EQ(s.serialPorts.size(), 1u);  // a device is a path
+             EXPECT_EQ(s.serialPorts.at("COM1"), "/dev/ttyUSB0");
+         }},
         {"the extra note folders",
          {"notedir2=/a", "NoteDir3= /b ", "NOTEDIR4=c"},
          [](const Settings& s) {
