@@ -2,6 +2,7 @@
 #include "backoffice/reports_window.h"
 
 #include "backoffice/csv_reports.h"
+#include "devices/labels_window.h"
 #include "fiscal/cash_window.h"
 #include "fiscal/daily_reports.h"
 #include "invoice/invoice_windows.h"
@@ -87,8 +88,11 @@ void handle(shell::Application& app, ui::Form& form, int gadget) {
         case kInvoice:
             invoice::openInvoiceWindow(app, form);
             break;
+        case kLabels:
+            devices::openLabelsWindow(app, form);
+            break;
         default:
-            break;  // "Printare Etichete" opens nothing yet
+            break;
     }
 }
 

@@ -227,7 +227,9 @@ void applyCaleBonuriLines(Settings& settings, const std::vector<std::string>& li
         else if (k == "PALETTE")
             s.palette = trim(v);
         else if (k == "ETICHETE")
-            s.labelPrinter = upper(trim(v));
+            // A device path, a file or a network printer's host:port keeps its case.
+            s.labelPrinter =
+                trim(v).find_first_of("/:\\") != std::string::npos ? trim(v) : upper(trim(v));
         else if (k == "DATECS")
             s.datecs = trim(v);
         else if (k == "ANAFURL" && !trim(v).empty())

@@ -21,6 +21,7 @@ set(owners_interfatastoc "backoffice")
 set(owners_asteptati "backoffice")
 set(owners_interfatafactura "invoice")
 set(owners_interfatalistafacturi "invoice")
+set(owners_etichete "devices")
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h")
 # The layouts themselves live in the shell and include their own headers.

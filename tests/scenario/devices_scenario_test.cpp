@@ -6,6 +6,7 @@
 #include <atomic>
 #include <thread>
 
+#include "../devices/capture_server.h"
 #include "../devices/pseudo_terminal.h"
 #include "shop.h"
 
@@ -20,6 +21,8 @@ class DevicesScenario : public testing::ShopScenario {
               "INSERT INTO articol VALUES (2,'CAIET','BUC',10.00,'3','1','')",
               "INSERT INTO codbar VALUES (4,'111','1')",
               "INSERT INTO codbar VALUES (5,'222','2')",
+              "INSERT INTO articol VALUES (3,'LAPTE BATUT','L',4.20,'2','2','')",
+              "INSERT INTO codbar VALUES (6,'5941234567890','3')",
           }) {}
 };
 
@@ -71,6 +74,33 @@ TEST_F(DevicesScenario, TheScaleGivesTheQuantity) {
     done = true;
     device.join();
     EXPECT_EQ(run.exitStatus, 0) << run.output;
+}
+
+// Labels: the filter, two rows ticked, three copies, on a network printer.
+TEST_F(DevicesScenario, LabelsReachThePrinter) {
+    testing::CaptureServer printer;
+    testing::addSetting(folder.path(), "ETICHETE=" + printer.address());
+    auto run = sell(
+        "click Rapoarte\nclick Printare Etichete\nexpect-title Etichete\n"
+        // CAIET's group does not exist: it has no label.
+        "expect-rows etichete | 2\nset filtru | A\nexpect-rows etichete | 2\n"
+        "set filtru | LAPTE\nexpect-rows etichete | 1\nset filtru |\n"
+        "tick etichete | 0\ntick etichete | 1\nset copii | 3\n"
+        "click Printeaza 38x25\nclose\nclose\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.output;
+    const std::string sent = printer.received();
+    std::size_t labels = 0;
+    for (auto at = sent.find("PRINT 1,1\r\n"); at != std::string::npos;
+         at = sent.find("PRINT 1,1\r\n", at + 1))
+        ++labels;
+    EXPECT_EQ(labels, 6u);
+    // Article by article, in the list's order (by name): APA three times, then LAPTE BATUT.
+    const auto lapte = sent.find("TEXT 15,20,\"2\",0,1,1,\"LAPTE BATUT\"");
+    ASSERT_NE(sent.find("TEXT 15,20,\"2\",0,1,1,\"APA\""), std::string::npos);
+    ASSERT_NE(lapte, std::string::npos);
+    EXPECT_LT(sent.rfind("TEXT 15,20,\"2\",0,1,1,\"APA\""), lapte);
+    EXPECT_NE(sent.find("TEXT 55,130,\"4\",0,1,1,\"PLU:  111\""), std::string::npos);
+    EXPECT_NE(sent.find("BARCODE 60,120,\"EAN13\",50,1,0,2,2,\"594123456789\""), std::string::npos);
 }
 
 }  // namespace

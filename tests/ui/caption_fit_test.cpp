@@ -13,6 +13,7 @@
 #include "shell/Interfatacolor/asteptati.h"
 #include "shell/Interfatacolor/cuipebon.h"
 #include "shell/Interfatacolor/discount.h"
+#include "shell/Interfatacolor/etichete.h"
 #include "shell/Interfatacolor/interfataadmin.h"
 #include "shell/Interfatacolor/interfataadminselect.h"
 #include "shell/Interfatacolor/interfatafactura.h"
@@ -152,7 +153,8 @@ TEST_F(CaptionFit, WindowsShowEveryCaptionWhole) {
             for (const ui::FormSpec& table :
                  {shell::interfataadminselect::layout(), shell::interfataadmin::layout(),
                   shell::interfatastoc::layout(), shell::asteptati::layout(),
-                  shell::interfatafactura::layout(), shell::interfatalistafacturi::layout()}) {
+                  shell::interfatafactura::layout(), shell::interfatalistafacturi::layout(),
+                  shell::etichete::layout()}) {
                 ui::Form form(runtime, table);
                 EXPECT_EQ(ui::describeMisfits(ui::captionMisfits(form)), "") << table.title;
             }
