@@ -60,6 +60,7 @@ void openLabelsWindow(shell::Application& app, ui::Form& reportsWindow) {
         form.centreOnScreen(780, 520);
         form.setColumns(kArticles, {"Denumire", "CodBare", "Pret", "Um", "Tva", "Grupa"},
                         {250, 150, 70, 45, 50, 100});
+        form.setNumberRange(kCopies, 1, 99);
         form.setText(kCopies, "1");
         std::string filter;
         fill(app, form, filter);

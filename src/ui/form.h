@@ -145,6 +145,9 @@ class Form {
     void setRowMark(int gadget, int row, RowMark mark);
     RowMark rowMark(int gadget, int row) const;
 
+    // Spin boxes: the numbers that can be chosen.
+    void setNumberRange(int gadget, int lowest, int highest);
+
     // Calendars and date pickers: the dates that can be chosen ("YYYY-MM-DD").
     void setDateRange(int gadget, const std::string& earliest, const std::string& latest);
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTreeWidget>
 
@@ -223,6 +224,13 @@ Form::RowMark Form::rowMark(int gadget, int row) const {
     if (!t || row < 0 || row >= t->topLevelItemCount())
         return RowMark::None;
     return static_cast<RowMark>(t->topLevelItem(row)->data(0, kMarkRole).toInt());
+}
+
+void Form::setNumberRange(int gadget, int lowest, int highest) {
+    if (auto* sb = qobject_cast<QSpinBox*>(widget(gadget))) {
+        QSignalBlocker block(sb);
+        sb->setRange(lowest, highest);
+    }
 }
 
 // ---- dates ----
