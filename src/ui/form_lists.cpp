@@ -62,8 +62,11 @@ void Form::addRow(int gadget, const std::vector<std::string>& cells) {
     auto* item = new QTreeWidgetItem();
     for (size_t i = 0; i < cells.size(); ++i)
         item->setText(static_cast<int>(i), q(cells[i]));
-    if (find(gadget)->table.flags & kCheckBoxes)
+    if (find(gadget)->table.flags & kCheckBoxes) {
         item->setCheckState(0, Qt::Unchecked);
+        // The window ticks a row on its click; the box itself only shows the state.
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+    }
     QSignalBlocker block(t);
     t->addTopLevelItem(item);
 }
@@ -79,8 +82,10 @@ void Form::addRows(int gadget, const std::vector<std::vector<std::string>>& rows
         auto* item = new QTreeWidgetItem();
         for (size_t i = 0; i < cells.size(); ++i)
             item->setText(static_cast<int>(i), q(cells[i]));
-        if (checkBoxes)
+        if (checkBoxes) {
             item->setCheckState(0, Qt::Unchecked);
+            item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+        }
         items.append(item);
     }
     QSignalBlocker block(t);

@@ -37,7 +37,7 @@ enum GadgetFlag : unsigned {
     kRightAligned = 1u << 5,  // text field or label: right-aligned text
     kHidden = 1u << 6,        // created hidden
     kDisabled = 1u << 7,      // created disabled
-    kCheckBoxes = 1u << 8,    // list view: a check box per row
+    kCheckBoxes = 1u << 8,    // list view: a check box per row, ticked by the window's code
     kFullRowSelect = 1u << 9,
     kGridLines = 1u << 10,
     kIndeterminate = 1u << 11,  // progress bar without an end
