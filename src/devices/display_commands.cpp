@@ -6,59 +6,15 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "devices/scale.h"
 #include "platform/utf8.h"
 
 namespace vandrix::devices {
 
-namespace {
-
-char plainLetter(char32_t c) {
-    switch (c) {
-        case U'ă':
-            return 'a';
-        case U'Ă':
-            return 'A';
-        case U'ș':
-        case U'ş':
-            return 's';
-        case U'Ș':
-        case U'Ş':
-            return 'S';
-        case U'ț':
-        case U'ţ':
-            return 't';
-        case U'Ț':
-        case U'Ţ':
-            return 'T';
-        case U'ő':
-            return 'o';
-        case U'Ő':
-            return 'O';
-        case U'ű':
-            return 'u';
-        case U'Ű':
-            return 'U';
-        default:
-            return '?';
-    }
-}
-
-std::string hexOf(const std::string& bytes) {
-    std::string hex;
-    char two[4];
-    for (unsigned char b : bytes) {
-        std::snprintf(two, sizeof two, "%02X ", b);
-        hex += two;
-    }
-    return hex;
-}
-
-}  // namespace
-
 std::string displayBytes(const std::string& utf8) {
     std::string out;
     for (char32_t c : platform::decodeUtf8(utf8))
-        out.push_back(c <= 255 ? static_cast<char>(c) : plainLetter(c));
+        out.push_back(c <= 255 ? static_cast<char>(c) : platform::plainCharacter(c));
     return out;
 }
 
@@ -73,9 +29,9 @@ std::string lineCommand(const std::string& text, int line, bool escpos) {
     if (escpos) {
         if (bytes.size() > 20)
             bytes.resize(20);
-        return (line == 1 ? "0B 18 1B 51 " : "0B 0A 18 1B 51 ") + hexOf(bytes) + "0D 1F 42";
+        return (line == 1 ? "0B 18 1B 51 " : "0B 0A 18 1B 51 ") + hexDump(bytes) + "0D 1F 42";
     }
-    return "1B 51 4" + std::to_string(line) + " " + hexOf(bytes) + "0D";
+    return "1B 51 4" + std::to_string(line) + " " + hexDump(bytes) + "0D";
 }
 
 std::string hexToBytes(const std::string& hex) {

@@ -48,35 +48,8 @@ const std::map<std::string, std::string>& counties() {
 std::string plain(const std::string& text) {
     std::string out;
     for (char32_t c : platform::decodeUtf8(text)) {
-        switch (c) {
-            case U'ă':
-            case U'Ă':
-            case U'â':
-            case U'Â':
-                c = U'A';
-                break;
-            case U'î':
-            case U'Î':
-                c = U'I';
-                break;
-            case U'ș':
-            case U'Ș':
-            case U'ş':
-            case U'Ş':
-                c = U'S';
-                break;
-            case U'ț':
-            case U'Ț':
-            case U'ţ':
-            case U'Ţ':
-                c = U'T';
-                break;
-            default:
-                break;
-        }
-        if (c >= U'a' && c <= U'z')
-            c -= 32;
-        out += c < 128 ? static_cast<char>(c) : '?';
+        const char p = platform::plainCharacter(c);
+        out.push_back(p >= 'a' && p <= 'z' ? static_cast<char>(p - 32) : p);
     }
     return out;
 }

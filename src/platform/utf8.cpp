@@ -92,4 +92,67 @@ int utf8LetterCount(std::string_view text) {
     return n;
 }
 
+char plainCharacter(char32_t c) {
+    if (c < 128)
+        return static_cast<char>(c);
+    switch (c) {
+        case U'ă':
+        case U'â':
+        case U'á':
+        case U'à':
+        case U'ä':
+            return 'a';
+        case U'Ă':
+        case U'Â':
+        case U'Á':
+        case U'À':
+        case U'Ä':
+            return 'A';
+        case U'î':
+        case U'í':
+            return 'i';
+        case U'Î':
+        case U'Í':
+            return 'I';
+        case U'ș':
+        case U'ş':
+            return 's';
+        case U'Ș':
+        case U'Ş':
+            return 'S';
+        case U'ț':
+        case U'ţ':
+            return 't';
+        case U'Ț':
+        case U'Ţ':
+            return 'T';
+        case U'é':
+        case U'è':
+        case U'ë':
+            return 'e';
+        case U'É':
+        case U'È':
+        case U'Ë':
+            return 'E';
+        case U'ó':
+        case U'ö':
+        case U'ő':
+            return 'o';
+        case U'Ó':
+        case U'Ö':
+        case U'Ő':
+            return 'O';
+        case U'ú':
+        case U'ü':
+        case U'ű':
+            return 'u';
+        case U'Ú':
+        case U'Ü':
+        case U'Ű':
+            return 'U';
+        default:
+            return '?';
+    }
+}
+
 }  // namespace vandrix::platform

@@ -18,6 +18,11 @@ std::string encodeUtf8(std::u32string_view characters);
 
 bool isValidUtf8(std::string_view bytes);
 
+// A character as a plain ASCII letter for devices whose fonts have no diacritics: ASCII stays,
+// a Latin letter with diacritics becomes its plain letter (ă a, Ș S, ţ t, é e ...), anything
+// else '?'.
+char plainCharacter(char32_t c);
+
 // Characters, counting each lead byte once.
 int utf8LetterCount(std::string_view text);
 

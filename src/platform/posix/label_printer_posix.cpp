@@ -16,67 +16,6 @@ namespace vandrix::platform {
 
 namespace {
 
-char plainLetter(char32_t c) {
-    switch (c) {
-        case U'ă':
-        case U'â':
-        case U'á':
-        case U'à':
-        case U'ä':
-            return 'a';
-        case U'Ă':
-        case U'Â':
-        case U'Á':
-        case U'À':
-        case U'Ä':
-            return 'A';
-        case U'î':
-        case U'í':
-            return 'i';
-        case U'Î':
-        case U'Í':
-            return 'I';
-        case U'ș':
-        case U'ş':
-            return 's';
-        case U'Ș':
-        case U'Ş':
-            return 'S';
-        case U'ț':
-        case U'ţ':
-            return 't';
-        case U'Ț':
-        case U'Ţ':
-            return 'T';
-        case U'é':
-        case U'è':
-        case U'ë':
-            return 'e';
-        case U'É':
-        case U'È':
-        case U'Ë':
-            return 'E';
-        case U'ó':
-        case U'ö':
-        case U'ő':
-            return 'o';
-        case U'Ó':
-        case U'Ö':
-        case U'Ő':
-            return 'O';
-        case U'ú':
-        case U'ü':
-        case U'ű':
-            return 'u';
-        case U'Ú':
-        case U'Ü':
-        case U'Ű':
-            return 'U';
-        default:
-            return '?';
-    }
-}
-
 // A TCP connection to host:port within the time; -1 when none.
 int connectTo(const std::string& host, const std::string& port, int seconds) {
     addrinfo hints{};
@@ -116,10 +55,8 @@ std::string tsplText(const std::string& utf8) {
     for (char32_t c : decodeUtf8(utf8)) {
         if (c == U'"')
             out += "\\[\"]";
-        else if (c < 128)
-            out.push_back(static_cast<char>(c));
         else
-            out.push_back(plainLetter(c));
+            out.push_back(plainCharacter(c));
     }
     return out;
 }
