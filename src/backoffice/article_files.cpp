@@ -95,6 +95,14 @@ struct LineRun {
         result.failure = db.lastError();
         return false;
     }
+    // The last batch stored and the progress shown whole; false when the batch was refused.
+    bool finish(std::size_t total) {
+        if (!batch.commit())
+            return fail();
+        if (events.progress)
+            events.progress(total, total);
+        return true;
+    }
 };
 
 std::string nextId(store::Database& db, const char* table) {
@@ -262,12 +270,8 @@ ImportResult importArticles(store::Database& db, const std::vector<std::string>&
         ++nextBarcode;
         ++result.imported;
     }
-    if (!batch.commit()) {
-        run.fail();
+    if (!run.finish(lines.size()))
         return result;
-    }
-    if (events.progress)
-        events.progress(lines.size(), lines.size());
     addNamedGroups(db);
     result.completed = true;
     return result;
@@ -313,7 +317,7 @@ ExportedArticles exportArticles(store::Database& db) {
                 "b.id=s.idbon and s.idart=? and b.databon>=?);",
                 {c->second.quantity, r.id, c->second.date});
             if (q.next())
-                stock = quantityText(std::llround(q.real(0) * 1000), 0);
+                stock = quantityText(shell::thousandthsOf(q.real(0)), 0);
         }
         const auto price = readPrice(r.price);
         const std::string barcode = barcodes.count(r.id) ? barcodes[r.id] : "";
@@ -424,12 +428,8 @@ ImportResult importPriceChanges(store::Database& db, const std::vector<std::stri
         }
         ++result.imported;
     }
-    if (!batch.commit()) {
-        run.fail();
+    if (!run.finish(lines.size()))
         return result;
-    }
-    if (events.progress)
-        events.progress(lines.size(), lines.size());
     result.completed = true;
     return result;
 }

@@ -10,14 +10,6 @@
 
 namespace vandrix::backoffice {
 
-namespace {
-
-shell::Thousandths thousandths(double value) {
-    return std::llround(value * 1000);
-}
-
-}  // namespace
-
 bool ignoredInCount(const std::string& code) {
     return code == "0" || code == "D" || code == "2064917385520";
 }
@@ -46,7 +38,7 @@ shell::Thousandths currentStock(store::Database& db, const std::string& articleI
         "select ?-(select COALESCE(sum(s.cant),0) from bon as b,spbon as s where b.id=s.idbon "
         "and s.idart=? and b.databon>=datetime(?));",
         {quantity, articleId, date});
-    return q.next() ? thousandths(q.real(0)) : 0;
+    return q.next() ? shell::thousandthsOf(q.real(0)) : 0;
 }
 
 std::string stockLine(const std::string& name, shell::Thousandths stock) {

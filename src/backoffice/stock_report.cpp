@@ -59,12 +59,6 @@ constexpr const char* kBarcodes =
 // taken off a stock of 0.
 constexpr const char* kNeverCounted = "1970-01-01 00:00:01";
 
-// A stored quantity or a sum of them, in thousandths: the quantities have three decimals, so
-// the nearest thousandth is the exact value.
-shell::Thousandths thousandthsOf(double value) {
-    return std::isfinite(value) ? std::llround(value * 1000) : 0;
-}
-
 }  // namespace
 
 ReportFile writeStockReport(const std::string& databasePath, std::time_t now) {
@@ -92,7 +86,8 @@ ReportFile writeStockReport(const std::string& databasePath, std::time_t now) {
         const bool known = rows.integer(1) != 0;
         const auto sales = sold.find(rows.text(6));
         const shell::Thousandths stock =
-            thousandthsOf(rows.real(5)) - (sales == sold.end() ? 0 : thousandthsOf(sales->second));
+            shell::thousandthsOf(rows.real(5)) -
+            (sales == sold.end() ? 0 : shell::thousandthsOf(sales->second));
         report.fields({rows.text(0), rows.text(2), rows.text(3), shell::formatQuantity(stock),
                        known ? shell::formatCents(shell::scaledOr0(rows.text(4), 2)) : ""});
     }

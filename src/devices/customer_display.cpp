@@ -81,12 +81,12 @@ void CustomerDisplay::start(shell::Application& app) {
     const shell::Settings& s = app.settings;
     Setup setup;
     setup.port = s.displayPort;
-    setup.escpos = s.displayType == "ESCPOS";
-    setup.mirror = s.tipAmef == "ZF80" || s.tipAmef == "TM80";
+    setup.options.escpos = s.displayType == "ESCPOS";
+    setup.options.mirror = s.tipAmef == "ZF80" || s.tipAmef == "TM80";
     if (!s.serverDir.empty()) {
         const std::string folder = platform::joinPath(s.serverDir, "../Display/");
         if (platform::isDirectory(folder))
-            setup.mirrorCopy = platform::joinPath(folder, "display.txt");
+            setup.options.mirrorCopy = platform::joinPath(folder, "display.txt");
     }
     app.displayPortOpen = start(app.display, setup);
     if (!s.displayPort.empty() && !app.displayPortOpen)
@@ -99,7 +99,7 @@ bool CustomerDisplay::start(shell::DisplayLines& lines, const Setup& setup) {
         serial.stopBits = 2;
         port_ = platform::SerialPort::open(setup.port, serial);
     }
-    if (!port_ && !setup.mirror)
+    if (!port_ && !setup.options.mirror)
         return false;  // nothing to show the lines on: no thread
     platform::SerialPort* port = port_.get();
     loop_ = std::make_unique<DisplayLoop>(
@@ -108,7 +108,7 @@ bool CustomerDisplay::start(shell::DisplayLines& lines, const Setup& setup) {
             if (port)
                 port->write(bytes);
         },
-        DisplayLoop::Options{setup.escpos, setup.mirror, setup.mirrorCopy});
+        setup.options);
     thread_ = std::thread([this] { run(); });
     return port_ != nullptr;
 }

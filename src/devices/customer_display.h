@@ -64,9 +64,7 @@ class CustomerDisplay {
     // (and where it is copied, "" for nowhere). True when the port opened.
     struct Setup {
         std::string port;
-        bool escpos = false;
-        bool mirror = false;
-        std::string mirrorCopy;
+        DisplayLoop::Options options;
     };
     bool start(shell::DisplayLines& lines, const Setup& setup);
     // Waits until the lines set last (the pause text) were sent, then stops the thread.

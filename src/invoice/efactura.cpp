@@ -1,5 +1,6 @@
 // The RO e-Factura file of an invoice.
 #include "invoice/efactura.h"
+#include "invoice/invoice_rules.h"
 
 #include <pugixml.hpp>
 
@@ -54,20 +55,8 @@ std::string plain(const std::string& text) {
     return out;
 }
 
-std::string trimmed(const std::string& text) {
-    return shell::trim(text);
-}
-
 bool startsWith(const std::string& text, const char* prefix) {
     return text.rfind(prefix, 0) == 0;
-}
-
-std::string digitsOnly(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        if (c >= '0' && c <= '9')
-            out.push_back(c);
-    return out;
 }
 
 std::string isoDate(const std::string& shown) {  // "dd.mm.yyyy" -> "yyyy-mm-dd"
@@ -155,7 +144,7 @@ void taxCategory(Writer parent, const char* name, const Category& c, const EInvo
 }  // namespace
 
 std::string countyCode(const std::string& code) {
-    std::string c = plain(trimmed(code));
+    std::string c = plain(shell::trim(code));
     if (startsWith(c, "RO-"))
         c = c.substr(3);
     return counties().count(c) ? "RO-" + c : "";
@@ -167,15 +156,15 @@ EAddress addressFromText(const std::string& address, const std::string& county) 
     std::stringstream parts(address);
     std::string part;
     while (std::getline(parts, part, ',')) {
-        const std::string raw = trimmed(part);
+        const std::string raw = shell::trim(part);
         const std::string word = plain(raw);
         if (startsWith(word, "JUD.") || startsWith(word, "JUDETUL ")) {
-            const std::string name = trimmed(word.substr(word.find_first_of(". ") + 1));
+            const std::string name = shell::trim(word.substr(word.find_first_of(". ") + 1));
             for (const auto& [code, countyName] : counties())
                 if (countyName == name)
                     out.county = "RO-" + code;
         } else if (startsWith(word, "SECT.") || startsWith(word, "SECTOR")) {
-            const std::string digit = digitsOnly(word);
+            const std::string digit = digitsOf(word);
             if (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '6')
                 out.city = "SECTOR" + digit;
             out.county = "RO-B";
@@ -185,7 +174,7 @@ EAddress addressFromText(const std::string& address, const std::string& county) 
                     startsWith(word, "COM.") || startsWith(word, "LOC.") ||
                     startsWith(word, "SAT ")) &&
                    out.city.empty()) {
-            out.city = trimmed(raw.substr(raw.find_first_of(". ") + 1));
+            out.city = shell::trim(raw.substr(raw.find_first_of(". ") + 1));
         } else if (!raw.empty()) {
             street.push_back(raw);
         }
@@ -220,13 +209,13 @@ std::optional<std::string> eInvoiceXml(const EInvoiceInput& in, std::vector<std:
         if (!present)
             missing.push_back(what);
     };
-    need(!trimmed(doc.seller.name).empty(), "denumirea vanzatorului (vanzator.txt)");
-    need(!digitsOnly(doc.seller.code).empty(), "codul fiscal al vanzatorului (vanzator.txt)");
+    need(!shell::trim(doc.seller.name).empty(), "denumirea vanzatorului (vanzator.txt)");
+    need(!digitsOf(doc.seller.code).empty(), "codul fiscal al vanzatorului (vanzator.txt)");
     need(!in.seller.street.empty(), "strada vanzatorului (STRADA in efactura.ini)");
     need(!in.seller.city.empty(), "localitatea vanzatorului (LOCALITATE in efactura.ini)");
     need(!in.seller.county.empty(), "judetul vanzatorului (JUDET in efactura.ini)");
-    need(!trimmed(doc.buyer.name).empty(), "denumirea cumparatorului");
-    need(!digitsOnly(doc.buyer.code).empty(), "codul fiscal al cumparatorului");
+    need(!shell::trim(doc.buyer.name).empty(), "denumirea cumparatorului");
+    need(!digitsOf(doc.buyer.code).empty(), "codul fiscal al cumparatorului");
     need(!in.buyer.street.empty(), "strada cumparatorului (ADRESA)");
     need(!in.buyer.city.empty(), "localitatea cumparatorului (ADRESA)");
     need(!in.buyer.county.empty(), "judetul cumparatorului (ADRESA)");
@@ -249,14 +238,14 @@ std::optional<std::string> eInvoiceXml(const EInvoiceInput& in, std::vector<std:
     invoice.text("cbc:InvoiceTypeCode", in.typeCode);
     invoice.text("cbc:DocumentCurrencyCode", "RON");
 
-    const std::string sellerDigits = digitsOnly(doc.seller.code);
-    const std::string buyerDigits = digitsOnly(doc.buyer.code);
+    const std::string sellerDigits = digitsOf(doc.seller.code);
+    const std::string buyerDigits = digitsOf(doc.buyer.code);
     if (in.sellerVatPayer) {
         party(invoice, "cac:AccountingSupplierParty", doc.seller, in.seller, "RO" + sellerDigits,
-              trimmed(doc.seller.registerNumber));
+              shell::trim(doc.seller.registerNumber));
         party(invoice, "cac:AccountingCustomerParty", doc.buyer, in.buyer,
               in.buyerVatPayer ? "RO" + buyerDigits : "",
-              in.buyerVatPayer ? trimmed(doc.buyer.registerNumber) : buyerDigits);
+              in.buyerVatPayer ? shell::trim(doc.buyer.registerNumber) : buyerDigits);
     } else {
         // Lines outside the scope of VAT: no VAT id for either party.
         party(invoice, "cac:AccountingSupplierParty", doc.seller, in.seller, "", sellerDigits);
@@ -347,12 +336,12 @@ std::string writeEInvoice(shell::Application& app, std::int64_t id) {
             {std::to_string(id)});
         if (q.next()) {
             county = q.text(0);
-            in.buyerVatPayer = startsWith(plain(trimmed(q.text(1))), "RO");
+            in.buyerVatPayer = startsWith(plain(shell::trim(q.text(1))), "RO");
         }
     }
     in.sellerVatPayer = !app.notVatPayer;
     const shell::Settings::EInvoice& s = app.settings.eInvoice;
-    in.seller = {s.street.empty() ? trimmed(in.doc.seller.address) : s.street, s.city,
+    in.seller = {s.street.empty() ? shell::trim(in.doc.seller.address) : s.street, s.city,
                  countyCode(s.county)};
     if (in.seller.county == "RO-B" && !startsWith(in.seller.city, "SECTOR"))
         in.seller.city.clear();

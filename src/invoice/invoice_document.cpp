@@ -1,6 +1,7 @@
 // An invoice read for its documents.
 #include "invoice/invoice_document.h"
 
+#include "invoice/invoice_rules.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
 #include "platform/utf8.h"
@@ -11,13 +12,6 @@
 namespace vandrix::invoice {
 
 namespace {
-
-// "YYYY-MM-DD ..." as "DD.MM.YYYY".
-std::string shownDate(const std::string& stamp) {
-    if (stamp.size() < 10)
-        return "";
-    return stamp.substr(8, 2) + "." + stamp.substr(5, 2) + "." + stamp.substr(0, 4);
-}
 
 GroupAmounts amountsOf(store::Query& q, int firstVat) {
     GroupAmounts a;

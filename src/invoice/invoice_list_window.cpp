@@ -1,6 +1,7 @@
 // The invoice list "Printeaza Factura": its layout is `interfatalistafacturi`. Every invoice
 // with its buyer, a search, the documents of the selected invoice and its cancellation.
 #include "invoice/efactura.h"
+#include "invoice/invoice_rules.h"
 #include "invoice/invoice_store.h"
 #include "invoice/invoice_windows.h"
 #include "shell/Interfatacolor/interfatalistafacturi.h"
@@ -42,11 +43,7 @@ void enableButtons(ui::Form& form, bool enabled) {
 void fill(shell::Application& app, ui::Form& form, const std::string& search) {
     form.clearRows(kInvoices);
     for (const InvoiceRow& r : invoices(*app.db, search)) {
-        const std::string date =
-            r.date.size() >= 10
-                ? r.date.substr(8, 2) + "." + r.date.substr(5, 2) + "." + r.date.substr(0, 4)
-                : "";
-        form.addRow(kInvoices, {r.id, r.number, r.buyer, r.cui, r.registerNumber, date,
+        form.addRow(kInvoices, {r.id, r.number, r.buyer, r.cui, r.registerNumber, shownDate(r.date),
                                 shell::padLeft(shell::formatCents(shell::scaledOr0(r.total, 2)), 8),
                                 r.value, ""});
         const int row = form.rowCount(kInvoices) - 1;

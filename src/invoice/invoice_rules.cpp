@@ -55,6 +55,12 @@ std::optional<InvoiceNumber> splitInvoiceNumber(const std::string& text) {
     return n;
 }
 
+std::string shownDate(const std::string& stamp) {
+    if (stamp.size() < 10)
+        return "";
+    return stamp.substr(8, 2) + "." + stamp.substr(5, 2) + "." + stamp.substr(0, 4);
+}
+
 std::string totalsText(int count, shell::Cents total) {
     return shell::rightAlign(std::to_string(count), 4, ' ') + "/" +
            shell::rightAlign(shell::formatCents(total), 9, ' ');

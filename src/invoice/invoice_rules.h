@@ -25,6 +25,10 @@ std::string digitsOf(const std::string& text);
 // The number split at its digits; nullopt when it has more than one group of digits (A1B2).
 std::optional<InvoiceNumber> splitInvoiceNumber(const std::string& text);
 
+// A stored time stamp "YYYY-MM-DD ..." as the invoice shows its dates: "DD.MM.YYYY" ("" when
+// it is too short to be one).
+std::string shownDate(const std::string& stamp);
+
 // The totals field: the count right-aligned to 4, "/", the total right-aligned to 9.
 std::string totalsText(int count, shell::Cents total);
 

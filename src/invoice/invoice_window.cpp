@@ -42,13 +42,6 @@ constexpr ui::Colour kGreen = 0x008000, kRed = 0x800000, kGrey = 0x3B3B3B, kBlac
 // The buyer's fields that typing a new fiscal code empties.
 constexpr int kBuyerFields[] = {kName, kRegister, kAddress, kBank, kAccount, kDriver, kIdentity};
 
-// "YYYY-MM-DD..." as "DD.MM.YYYY".
-std::string shownDate(const std::string& stamp) {
-    if (stamp.size() < 10)
-        return "";
-    return stamp.substr(8, 2) + "." + stamp.substr(5, 2) + "." + stamp.substr(0, 4);
-}
-
 class InvoiceWindow {
   public:
     InvoiceWindow(shell::Application& app, ui::Form& form) : app_(app), db_(*app.db), form_(form) {}
@@ -232,7 +225,7 @@ void InvoiceWindow::save() {
     // (whose control digit is checked too).
     std::string code = lookedUpCode_;
     const std::int64_t typed = fiscalCodeNumber(form_.text(kCui));
-    if (std::to_string(typed) != std::to_string(fiscalCodeNumber(code)))
+    if (typed != fiscalCodeNumber(code))
         code = std::to_string(typed);
     const std::string bare = std::to_string(fiscalCodeNumber(code));
     const Buyer buyer = typedBuyer();

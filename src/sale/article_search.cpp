@@ -18,10 +18,6 @@ using store::Query;
 // The date an article that was never counted is counted from.
 constexpr const char* kNeverCounted = "1970-01-01 00:00:01";
 
-shell::Thousandths thousandthsOf(double value) {
-    return std::isfinite(value) ? std::llround(value * 1000) : 0;
-}
-
 std::string stockOf(store::Database& db, const std::string& articleId) {
     shell::Thousandths counted = 0;
     std::string since = kNeverCounted;
@@ -31,7 +27,7 @@ std::string stockOf(store::Database& db, const std::string& articleId) {
             "desc, id desc limit 1;",
             {articleId});
         if (latest.next()) {
-            counted = thousandthsOf(latest.real(0));
+            counted = shell::thousandthsOf(latest.real(0));
             if (!latest.text(1).empty())
                 since = latest.text(1);
         }
@@ -40,7 +36,7 @@ std::string stockOf(store::Database& db, const std::string& articleId) {
         "select COALESCE(sum(s.cant),0) from bon as b,spbon as s where b.id=s.idbon and "
         "s.idart=? and b.databon>=datetime(?);",
         {articleId, since});
-    return shell::formatQuantity(counted - (sold.next() ? thousandthsOf(sold.real(0)) : 0));
+    return shell::formatQuantity(counted - (sold.next() ? shell::thousandthsOf(sold.real(0)) : 0));
 }
 
 std::size_t letterCount(const std::string& text) {
@@ -83,10 +79,9 @@ std::vector<FoundArticle> searchArticles(store::Database& db, const std::string&
         Query a = db.query("select * from articol where id=?", {id});
         if (!a.next())
             continue;
-        byName.emplace(a.text(1),
-                       FoundArticle{a.text(0), a.text(1), a.text(2),
-                                    shell::formatCents(shell::scaledOr0(a.text(3), 2)), a.text(4),
-                                    code, a.text(5), "", ""});
+        byName.emplace(a.text(1), FoundArticle{a.text(0), a.text(1), a.text(2),
+                                               shell::formatCents(shell::scaledOr0(a.text(3), 2)),
+                                               a.text(4), code, a.text(5), "", ""});
     }
     for (auto& [name, article] : byName) {
         article.stock = stockOf(db, article.id);

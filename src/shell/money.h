@@ -4,6 +4,7 @@
 // from zero.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,6 +37,12 @@ inline std::string formatCents(Cents value) {
 }
 inline std::string formatQuantity(Thousandths value) {
     return formatScaled(value, 3);
+}
+
+// A quantity SQLite returns as a number (a stored quantity or a sum of them), in thousandths:
+// quantities have three decimals, so the nearest thousandth is the exact value; not a number: 0.
+inline Thousandths thousandthsOf(double value) {
+    return std::isfinite(value) ? std::llround(value * 1000) : 0;
 }
 
 // numerator / denominator rounded half away from zero (denominator not 0).

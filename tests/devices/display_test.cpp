@@ -108,7 +108,7 @@ TEST(DisplayThread, SendsWhatTheSaleSets) {
     testing::PseudoTerminal display;
     shell::DisplayLines lines;
     CustomerDisplay customer;
-    ASSERT_TRUE(customer.start(lines, {display.path(), true, false, ""}));
+    ASSERT_TRUE(customer.start(lines, {display.path(), {true, false, ""}}));
     for (int i = 0; i < 20; ++i) {
         lines.set("ARTICOL " + std::to_string(i), "T: " + std::to_string(i));
         std::this_thread::sleep_for(std::chrono::milliseconds(3));
@@ -122,7 +122,7 @@ TEST(DisplayThread, SendsWhatTheSaleSets) {
               std::string::npos);
 
     CustomerDisplay none;
-    EXPECT_FALSE(none.start(lines, {"", false, false, ""}));
+    EXPECT_FALSE(none.start(lines, {"", {}}));
     none.finish();
 }
 
