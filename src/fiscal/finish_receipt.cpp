@@ -7,6 +7,7 @@
 #include "fiscal/printer_records.h"
 #include "fiscal/receipt_spool.h"
 #include "fiscal/receipt_storage.h"
+#include "sale/receipt_limits.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
 #include "ui/runtime.h"
@@ -21,6 +22,14 @@ constexpr int kPauseMs = 25;
 bool finishReceipt(shell::Application& app, const sale::ReceiptGrid& grid, const Payment& payment) {
     if (!app.db) {
         tellReceiptNotStored(app, NotStored::DatabaseClosed, "");
+        return false;
+    }
+    // Whatever road the receipt came by, nothing the fiscal printer would refuse is stored or
+    // sent.
+    if (auto why = sale::whyNotPayable(grid)) {
+        app.log.error("Bon refuzat la incasare: " + *why);
+        app.dialogs.message("Plata NU a fost inregistrata!\r\n\r\n" + *why + "\r\n\r\n", "Eroare",
+                            shell::kButtonsOk + shell::kIconError);
         return false;
     }
     // The records do not depend on the receipt's number; its files are named after it.

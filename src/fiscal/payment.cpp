@@ -3,6 +3,7 @@
 
 #include "fiscal/finish_receipt.h"
 #include "fiscal/printer_files.h"
+#include "sale/receipt_limits.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
 #include "shell/money.h"
@@ -57,6 +58,13 @@ PaymentDecision decidePayment(const sale::EntryFields& fields, int mode, bool re
 bool takePayment(shell::Application& app, ui::Form& saleWindow, sale::ReceiptGrid& grid,
                  sale::EntryFields& fields, int mode) {
     using Step = PaymentDecision::Step;
+    // A receipt the fiscal printer would refuse (a value of 0.00, past its limits) is not paid.
+    if (!grid.empty())
+        if (auto why = sale::whyNotPayable(grid)) {
+            clearEntry(fields);
+            app.dialogs.message(*why + "\r\n\r\n", "Eroare", shell::kButtonsOk + shell::kIconError);
+            return false;
+        }
     const PaymentDecision decision = decidePayment(fields, mode, grid.empty());
     switch (decision.step) {
         case Step::Nothing:

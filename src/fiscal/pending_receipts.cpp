@@ -83,6 +83,16 @@ void tellReceiptNotStored(shell::Application& app, NotStored reason,
         "Eroare", shell::kButtonsOk + shell::kIconError);
 }
 
+void tellTipNotStored(shell::Application& app, NotStored reason, const std::string& databaseError) {
+    const std::string problem = storingProblem(reason);
+    app.log.error("Bacsisul nu a fost salvat: " + problem + " (" + databaseError + ")");
+    app.dialogs.message(
+        "Bacsisul NU a fost inregistrat!\r\n\r\nBonul nu a putut fi salvat: " + problem +
+            ".\r\nNimic nu a fost trimis la casa de marcat.\r\n\r\nIntroduceti "
+            "bacsisul din nou.\r\n\r\n",
+        "Eroare", shell::kButtonsOk + shell::kIconError);
+}
+
 void deliverStoredReceipt(shell::Application& app, const std::string& name, long receiptNumber) {
     const DeliveryResult result = deliverReceiptFiles(name, app.settings);
     logNotes(app, result);

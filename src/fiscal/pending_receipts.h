@@ -20,6 +20,10 @@ NotStored notStoredBecause(int databaseErrorCode, bool spoolFailed);
 void tellReceiptNotStored(shell::Application& app, NotStored reason,
                           const std::string& databaseError);
 
+// The same for a tip: its line leaves the screen whatever happened, so the cashier is told to
+// type the tip again.
+void tellTipNotStored(shell::Application& app, NotStored reason, const std::string& databaseError);
+
 // Delivers the files of a receipt just stored; when the driver's file cannot go now, the
 // cashier is told which receipt waits and why, and it is delivered later.
 void deliverStoredReceipt(shell::Application& app, const std::string& name, long receiptNumber);

@@ -11,8 +11,9 @@ class Database;
 
 namespace vandrix::fiscal {
 
-// The amount tendered in all payment modes in a period (cash includes change given back):
-// sum of numerar + card + credit + valbonmasa * nrbonmasa over the period's receipts, in cents.
+// The period's sales over all payment modes: sum of numerar + card + credit + valbonmasa *
+// nrbonmasa over the period's receipts, in cents. `numerar` is the cash kept (the change given
+// back is not in it), so this is what the fiscal printer's Z report counts.
 shell::Cents periodTotal(store::Database& db, long period);
 
 // Recomputes z of every closed period from 2 to the last id - 1, once per installation (while

@@ -78,6 +78,14 @@ bool receiptRowExists(store::Database& db, long receiptId, const std::string& st
 
 }  // namespace
 
+Cents cashKept(const std::array<Cents, 5>& paidByMode, Cents receiptSum) {
+    Cents paid = 0;
+    for (size_t m = 1; m <= 4; ++m)
+        paid += paidByMode[m];
+    const Cents change = paid > receiptSum ? paid - receiptSum : 0;
+    return paidByMode[1] > change ? paidByMode[1] - change : 0;
+}
+
 VatRates readVatRates(store::Database& db) {
     VatRates rates{};
     auto q = db.query("select * from tva where id>0 and id<6;");
@@ -198,7 +206,7 @@ StoredReceipt storeReceipt(store::Database& db, const ReceiptToStore& receipt,
                                 formatCents(receipt.paidByMode[3]),
                                 "1",
                                 formatCents(receipt.paidByMode[2]),
-                                formatCents(receipt.paidByMode[1]),
+                                formatCents(cashKept(receipt.paidByMode, receipt.receiptSum)),
                                 formatCents(receipt.paidByMode[4]),
                                 receipt.cui,
                                 std::to_string(receipt.period)};

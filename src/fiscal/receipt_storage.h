@@ -37,6 +37,11 @@ VatSums vatSums(const sale::ReceiptGrid& grid, const VatRates& rates);
 // discount line the negative amount by which it reduced the receipt.
 std::vector<std::string> storedPrices(const sale::ReceiptGrid& grid);
 
+// The cash that stayed in the drawer: the cash paid less the change given back (only cash
+// gives change). It is what `numerar` holds, so the period's total is what the shop sold and
+// agrees with the fiscal printer's own Z report.
+shell::Cents cashKept(const std::array<shell::Cents, 5>& paidByMode, shell::Cents receiptSum);
+
 struct ReceiptToStore {
     const sale::ReceiptGrid* grid = nullptr;
     shell::Cents receiptSum = 0;

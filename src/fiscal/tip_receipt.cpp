@@ -55,7 +55,7 @@ void writeTipReceipt(shell::Application& app, sale::ReceiptGrid& grid, std::stri
     if (!stored.stored) {
         if (!spooled.empty())
             discardReceiptFiles(spooled, app.settings);
-        tellReceiptNotStored(app, notStoredBecause(stored.errorCode, spoolFailed), stored.error);
+        tellTipNotStored(app, notStoredBecause(stored.errorCode, spoolFailed), stored.error);
         return;
     }
     if (paid)

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "sale/receipt_limits.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
 #include "shell/number_text.h"
@@ -141,14 +142,9 @@ EntryOutcome processCode(shell::Application& app, const std::string& code, Recei
     // Quantities, line values and the receipt's value stay within what the fiscal printer
     // takes; a line that would pass them is not added.
     const shell::Cents amount = shell::lineValue(*price, *entered);
-    if (quantity > shell::kMaxQuantity || shell::lineValue(*price, quantity) > shell::kMaxAmount ||
-        receiptTotal(grid) > shell::kMaxAmount) {
+    if (!withinReceiptLimits(grid)) {
         grid = before;
-        refuse(app,
-               "Valoarea depaseste cat poate inregistra casa de marcat.\r\n"
-               "Cantitatea maxima pe o linie este " +
-                   shell::formatQuantity(shell::kMaxQuantity) + ", valoarea maxima a unui bon " +
-                   shell::formatCents(shell::kMaxAmount) + ".");
+        refuse(app, receiptLimitMessage());
         return EntryOutcome::Done;
     }
     // The total and the customer display.

@@ -1,5 +1,6 @@
 // The line-price window: its layout is `ModificaPret`; a new price for the selected line, or the
 // tip's amount.
+#include "sale/receipt_limits.h"
 #include "sale/small_window_rules.h"
 #include "sale/small_windows.h"
 #include "shell/Interfatacolor/interfata.h"
@@ -43,7 +44,17 @@ void openLinePrice(shell::Application& app, ui::Form& parent, ReceiptGrid& grid,
                 return false;
             }
             if (line >= 0 && line < grid.size()) {
+                // A price that takes the line or the receipt past what the fiscal printer
+                // takes is refused like one typed at entry, and the line keeps its price.
+                const std::string before = grid.cell(line, kPriceCell);
                 grid.setCell(line, kPriceCell, *cell);
+                if (!withinReceiptLimits(grid)) {
+                    grid.setCell(line, kPriceCell, before);
+                    app.dialogs.message(receiptLimitMessage() + "\r\n\r\n", "Eroare",
+                                        shell::kButtonsOk + shell::kIconError);
+                    form.setFocus(layout::kPrice);
+                    return false;
+                }
                 grid.markRepriced(line);
             }
             grid.select(-1);

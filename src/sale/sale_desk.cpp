@@ -1,6 +1,7 @@
 // The sale window's handlers.
 #include "sale/sale_desk.h"
 
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/text_file.h"
 #include "sale/held_receipt.h"
@@ -12,6 +13,7 @@
 #include "shell/money.h"
 #include "shell/number_text.h"
 #include "shell/settings.h"
+#include "store/database.h"
 #include "ui/form.h"
 #include "ui/runtime.h"
 
@@ -31,6 +33,16 @@ SaleDesk::SaleDesk(shell::Application& app, ui::Form& form) : app_(app), form_(f
     form_.setText(kTotal, recomputeReceiptTotals(grid_));
     // A receipt parked before the last end is still parked: the button offers to bring it back,
     // and a new receipt cannot be parked over it.
+    // A recall that a kill cut short left the file aside, before its receipt reached the
+    // screen: it is parked again.
+    if (platform::fileExists(kHeldReceiptTaking)) {
+        if (platform::missingOrEmpty(kHeldReceiptFile) &&
+            platform::moveFile(kHeldReceiptTaking, kHeldReceiptFile))
+            app_.log.warning("Bonul din asteptare, ramas in preluare, este din nou in asteptare");
+        else
+            app_.log.error(std::string("Fisierul ") + kHeldReceiptTaking +
+                           " ramas in preluare nu a putut fi pus inapoi in asteptare");
+    }
     holding_ = !platform::missingOrEmpty(kHeldReceiptFile);
     if (holding_)
         form_.setText(kHold, "Revin");
@@ -50,11 +62,12 @@ void SaleDesk::holdOrRecall() {
 }
 
 // The receipt is parked only once its file is written whole; until then it stays on screen.
+// Its buyer's code and free text are parked with it and leave the screen.
 void SaleDesk::hold() {
     if (grid_.empty())
         return;
-    if (!platform::writeLines(kHeldReceiptFile, heldReceiptLines(grid_),
-                              platform::Encoding::Utf8)) {
+    const HeldReceipt held{grid_, app_.buyerFiscalCode, app_.receiptText};
+    if (!platform::writeLines(kHeldReceiptFile, heldReceiptLines(held), platform::Encoding::Utf8)) {
         app_.log.error(std::string("Fisierul ") + kHeldReceiptFile + " nu a putut fi scris");
         app_.dialogs.message(
             "Bonul nu a putut fi pus in asteptare: fisierul bonasteptare nu poate fi "
@@ -64,29 +77,102 @@ void SaleDesk::hold() {
     }
     holding_ = true;
     form_.setText(kHold, "Revin");
+    app_.buyerFiscalCode.clear();
+    app_.receiptText.clear();
     grid_.clear();
     showTotal();
 }
 
+void SaleDesk::stopHolding() {
+    holding_ = false;
+    form_.setText(kHold, "Astept");
+}
+
+// The parked receipt comes back only once: its file is first moved aside, read from there
+// through the checks of entry, and removed before the receipt reaches the screen. A file that
+// cannot be moved or removed leaves the receipt parked; one that fails the checks is kept
+// under another name and nothing of it reaches the screen.
 void SaleDesk::recall() {
     if (!grid_.empty() &&
         app_.dialogs.message("Revenirea la bonul initial anuleaza bonul curent !\r\n\r\n", "Eroare",
                              shell::kButtonsYesNo) != shell::kResultYes)
         return;
-    holding_ = false;
-    form_.setText(kHold, "Astept");
-    if (platform::missingOrEmpty(kHeldReceiptFile))
-        return;
-    const auto lines = platform::readLines(kHeldReceiptFile, platform::Encoding::Utf8);
-    if (!lines) {
-        app_.log.error(std::string("Fisierul ") + kHeldReceiptFile + " nu a putut fi citit");
+    if (platform::missingOrEmpty(kHeldReceiptFile)) {
+        stopHolding();
         return;
     }
-    grid_ = heldReceiptRows(*lines);
-    // Left behind, the parked receipt would come back a second time.
-    if (!platform::deleteFile(kHeldReceiptFile))
-        app_.log.error(std::string("Fisierul ") + kHeldReceiptFile + " nu a putut fi sters");
+    auto cannotTake = [&](const std::string& why) {
+        app_.log.error(std::string("Bonul din asteptare nu a putut fi preluat: ") + why);
+        app_.dialogs.message("Bonul din asteptare nu poate fi preluat: " + why +
+                                 ".\r\nBonul ramane in asteptare.\r\n",
+                             "Eroare", shell::kButtonsOk + shell::kIconError);
+    };
+    if (!platform::moveFile(kHeldReceiptFile, kHeldReceiptTaking)) {
+        cannotTake("fisierul bonasteptare nu poate fi mutat");
+        return;
+    }
+    auto putBack = [&](const std::string& why) {
+        if (!platform::moveFile(kHeldReceiptTaking, kHeldReceiptFile))
+            app_.log.error(std::string("Fisierul ") + kHeldReceiptTaking +
+                           " nu a putut fi mutat inapoi in " + kHeldReceiptFile);
+        cannotTake(why);
+    };
+    HeldReceiptRead read;
+    if (platform::fileSize(kHeldReceiptTaking) > kMaxHeldFileBytes) {
+        read.problem = "fisierul este prea mare pentru un bon";
+    } else {
+        const auto lines = platform::readLines(kHeldReceiptTaking, platform::Encoding::Utf8);
+        if (!lines) {
+            putBack("fisierul bonasteptare nu poate fi citit");
+            return;
+        }
+        read = readHeldReceipt(*lines, heldReceiptChecks());
+    }
+    if (!read.receipt) {
+        setAsideDamagedHeldReceipt(read.problem);
+        return;
+    }
+    if (!platform::deleteFile(kHeldReceiptTaking)) {
+        putBack("fisierul bonasteptare nu poate fi sters");
+        return;
+    }
+    stopHolding();
+    grid_ = std::move(read.receipt->grid);
+    app_.buyerFiscalCode = read.receipt->buyerFiscalCode;
+    app_.receiptText = read.receipt->receiptText;
     showTotal();
+}
+
+HeldReceiptChecks SaleDesk::heldReceiptChecks() {
+    HeldReceiptChecks checks;
+    checks.articleExists = [this](const std::string& id) {
+        return app_.db &&
+               app_.db->scalarInteger("select count(*) from articol where id=?;", {id}) > 0;
+    };
+    checks.vatGroupExists = [this](int group) {
+        return app_.db && app_.db->scalarInteger("select count(*) from tva where id=?;",
+                                                 {std::to_string(group)}) > 0;
+    };
+    return checks;
+}
+
+// A parked receipt that is not one the program wrote is kept for the shop to look at, under a
+// name that begins with the time, and the cashier is told; the receipt on screen stays.
+void SaleDesk::setAsideDamagedHeldReceipt(const std::string& problem) {
+    const std::string aside =
+        platform::formatLocalTime("%yyyy%mm%dd%hh%ii%ss", app_.ui.clock().now()) + "-" +
+        kHeldReceiptFile + ".deteriorat";
+    const bool kept = platform::moveFile(kHeldReceiptTaking, aside);
+    app_.log.error(std::string("Bonul din asteptare refuzat (") + problem + "), pastrat ca " +
+                   (kept ? aside : std::string(kHeldReceiptTaking)));
+    stopHolding();
+    app_.dialogs.message(
+        "Bonul din asteptare nu poate fi preluat: fisierul bonasteptare este "
+        "deteriorat\r\n(" +
+            problem + ").\r\n\r\nFisierul a fost pastrat ca " +
+            (kept ? aside : std::string(kHeldReceiptTaking)) +
+            ".\r\nNimic din el nu a fost pus pe bon.\r\n",
+        "Eroare", shell::kButtonsOk + shell::kIconError);
 }
 
 void SaleDesk::changeLinePrice(bool tipMode) {
@@ -367,8 +453,14 @@ void SaleDesk::handle(const ui::Event& event) {
             holdOrRecall();
             break;
         case kPrice:
-            if (grid_.selected() >= 0)
+            // The discount line has a percentage, not a price: the discount window sets it.
+            if (grid_.selected() >= 0 && isDiscountRow(grid_.row(grid_.selected()))) {
+                openDiscount(app_, form_, grid_, form_.text(kTotal));
+                showTotal();
+                focusCurrent();
+            } else if (grid_.selected() >= 0) {
                 changeLinePrice(false);
+            }
             break;
         case kSearch:
             if (auto code = openArticleSearch(app_, form_))

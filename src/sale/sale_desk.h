@@ -8,6 +8,7 @@
 #include <string>
 
 #include "sale/article_entry.h"
+#include "sale/held_receipt.h"
 #include "sale/receipt_grid.h"
 #include "shell/dialog_layout.h"
 #include "shell/sale_operations.h"
@@ -74,6 +75,9 @@ class SaleDesk final : public shell::SaleOperations {
     void holdOrRecall();
     void hold();
     void recall();
+    void stopHolding();
+    HeldReceiptChecks heldReceiptChecks();
+    void setAsideDamagedHeldReceipt(const std::string& problem);
     void cancelReceipt();
     void showTotal();  // the totals recomputed and the grid shown
     void changeLinePrice(bool tipMode);

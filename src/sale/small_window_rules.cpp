@@ -4,16 +4,11 @@
 #include <algorithm>
 
 #include "sale/receipt_grid.h"
+#include "sale/receipt_limits.h"
 #include "shell/money.h"
 #include "shell/number_text.h"
 
 namespace vandrix::sale {
-namespace {
-
-constexpr shell::Hundredths kMaxDiscount = 9999;  // 99.99 %
-
-}  // namespace
-
 std::string discountFieldAfterKey(const std::string& field, char key) {
     if (key == '.' && field.find('.') != std::string::npos)
         return "99.99";
@@ -33,11 +28,11 @@ std::string discountPriceCell(const std::string& field) {
 }
 
 std::optional<std::string> linePriceCell(const std::string& field) {
-    // An empty field is a price of 0.00.
+    // An empty field is a price of 0.00; a third decimal rounds half away from zero, as every
+    // amount does (4.555 is 4.56).
     const std::string text = field.empty() ? "0" : field;
     const auto cents = shell::parseScaled(text, 2);
-    const auto exact = shell::parseScaled(text, 6);
-    if (!cents || !exact || *exact != *cents * 10000 || *cents < 0 || *cents > shell::kMaxAmount)
+    if (!cents || *cents < 0 || *cents > shell::kMaxAmount)
         return std::nullopt;
     return amountField(*cents);
 }

@@ -19,7 +19,7 @@ std::string discountPriceCell(const std::string& field);
 
 // The line's price cell for a typed price: two decimals right-aligned in 7 ("   2.50"); nullopt
 // for a text that is not a price the fiscal printer takes (not a number, below 0, above
-// 9999999.99, or with a third decimal that would be dropped).
+// 9999999.99); a third decimal rounds the price to the cent, half away from zero.
 std::optional<std::string> linePriceCell(const std::string& field);
 
 // "RO" put before the code, or taken off when it is there.

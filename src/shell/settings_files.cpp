@@ -70,7 +70,10 @@ void loadCaleBonuri(Settings& settings) {
     if (platform::missingOrEmpty(kCaleBonuri)) {
         if (platform::writeLines(kCaleBonuri, caleBonuriTemplate(settings.baseFolder),
                                  Encoding::Utf8)) {
+            // The folders the template names: the driver's, the note printers' (without it
+            // every note copy would be dropped) and the Datecs-style driver's.
             platform::makeDirectory(settings.baseFolder + "Bonuri");
+            platform::makeDirectory(settings.baseFolder + "Note");
             platform::makeDirectory(settings.baseFolder + "Datecs");
         }
     }
@@ -164,17 +167,23 @@ void finishSettings(Settings& settings) {
     settings.noteDir = withSeparator(settings.noteDir);
 }
 
-bool rewriteCaleBonuriAfterZini(const Settings& settings) {
-    std::vector<std::string> lines;
-    if (!settings.serverDir.empty())
-        lines.push_back("ServerDir=" + settings.serverDir);
-    if (settings.param1Present)
-        lines.push_back("param1=1");
-    if (!settings.param2.empty())
-        lines.push_back("param2=" + settings.param2);
-    if (!settings.adminCode.empty())
-        lines.push_back("param3=" + settings.adminCode);
-    return platform::writeLines(kCaleBonuri, lines, Encoding::Utf8);
+bool rewriteCaleBonuriAfterZini() {
+    const auto bytes = platform::readWholeFile(kCaleBonuri);
+    if (!bytes)
+        return false;
+    // Line by line as the shop wrote them, each with its own line end; only the "ZINI" lines go.
+    std::string kept;
+    for (size_t start = 0; start < bytes->size();) {
+        const size_t end = bytes->find('\n', start);
+        const size_t next = end == std::string::npos ? bytes->size() : end + 1;
+        std::string line = bytes->substr(start, next - start);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+            line.pop_back();
+        if (splitKeyLine(line).key != "ZINI")
+            kept.append(*bytes, start, next - start);
+        start = next;
+    }
+    return kept == *bytes || platform::writeWholeFile(kCaleBonuri, kept);
 }
 
 }  // namespace vandrix::shell

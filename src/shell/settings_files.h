@@ -20,8 +20,9 @@ Settings loadSettings(const std::string& baseFolder);
 // ServerDir and NoteDir.
 void finishSettings(Settings& settings);
 
-// The rewrite of "CaleBonuri.ini" when "ZINI" opened a period: only the ServerDir and param
-// lines are kept.
-[[nodiscard]] bool rewriteCaleBonuriAfterZini(const Settings& settings);
+// "CaleBonuri.ini" once "ZINI" opened a period: its "ZINI" lines are taken out, so the next
+// start does not open the period again, and every other line stays as the shop wrote it, byte
+// for byte. The file is written complete and then moved into place.
+[[nodiscard]] bool rewriteCaleBonuriAfterZini();
 
 }  // namespace vandrix::shell

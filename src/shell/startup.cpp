@@ -9,6 +9,7 @@
 #include "platform/instance_lock.h"
 #include "platform/md5.h"
 #include "platform/paths.h"
+#include "platform/stale_temporaries.h"
 #include "platform/system.h"
 #include "platform/text_file.h"
 #include "shell/application.h"
@@ -111,7 +112,7 @@ void openPeriod(Application& app) {
             app.log.error("Perioada " + std::to_string(open) +
                           " nu a putut fi deschisa: " + app.db->lastError());
         if (app.settings.zini > 0)
-            if (!rewriteCaleBonuriAfterZini(app.settings))
+            if (!rewriteCaleBonuriAfterZini())
                 app.log.warning("CaleBonuri.ini nu a putut fi rescris dupa ZINI");
     }
     app.currentPeriod = open;
@@ -185,6 +186,11 @@ int runProgram(int argc, char** argv, const Subsystems& subsystems) {
     }
     // The diagnostic log beside the database, opened once this copy owns the working folder.
     app.log.open(DiagnosticLog::kFileName);
+    // Files an earlier run was writing when it was killed, never moved into place.
+    for (const char* folder : {".", "rapoarte", "import", "Palette", "efactura"})
+        if (const int removed = platform::removeStaleTemporaries(folder); removed > 0)
+            app.log.warning(std::to_string(removed) + " fisiere temporare ramase in " + folder +
+                            " au fost sterse");
     // Defaults, folders and resource files, palettes; the label printer's connection
     // defaults to "USB" in the settings.
     writeResourceFiles(app);

@@ -63,14 +63,15 @@ TEST_F(DayEndScenario, ConfirmedZClosesThePeriodAndOpensTheNext) {
     auto r = run(std::string(kTwoReceipts) +
                  "click Rapoarte\nexpect-title Rapoarte\nexpect-rows periods | 2\n"
                  "click Raport Z\nexpect-title Raport Z\nclick DA\n"
-                 "expect-rows periods | 3\nexpect-row periods | 1 |     2 |   104.50\n"
+                 "expect-rows periods | 3\nexpect-row periods | 1 |     2 |    41.25\n"
                  "close\n"
                  "type 111\nkey Enter\nclick pay1\nclick DA\n");
     ASSERT_EQ(r.exitStatus, 0) << r.output;
-    // Cash counts what was tendered: 100.00 for a receipt of 36.75, and 4.50 by card.
+    // The Z total is what the shop sold, as the fiscal printer counts it: 36.75 in cash (100.00
+    // tendered, 63.25 given back) and 4.50 by card.
     EXPECT_TRUE(r.transcriptHas(
-        "message Raport Z | Rog Confirmati Raportul Z pe casa de marcat\\r\\n104.50\\r\\n | 6"));
-    EXPECT_EQ(db->scalarText("select z from eod where id=2"), "104.5");
+        "message Raport Z | Rog Confirmati Raportul Z pe casa de marcat\\r\\n41.25\\r\\n | 6"));
+    EXPECT_EQ(db->scalarText("select z from eod where id=2"), "41.25");
     EXPECT_FALSE(db->scalarText("select data from eod where id=2").empty());
     EXPECT_EQ(db->scalarInteger("Select max(id) from eod where data is null;"), 3);
     EXPECT_EQ(readFileBytes(folder / "Bonuri" / "BonRaportZ-0002-POS01.txt"), "Z\r\n");

@@ -77,7 +77,9 @@ TEST_F(PaymentScenario, CashWithChangeReachesTheDriverByteForByte) {
 
     EXPECT_EQ(receiptColumn("nrbon", 2), "1");
     EXPECT_EQ(receiptColumn("eod", 2), "2");
-    EXPECT_EQ(receiptColumn("numerar", 2), "100.0");
+    // The cash that stayed in the drawer: 100.00 paid, 26.50 given back.
+    EXPECT_EQ(receiptColumn("numerar", 2), "73.5");
+    EXPECT_EQ(receiptColumn("restbon", 2), "100.0");  // the paid field, as other programs read it
     EXPECT_EQ(receiptColumn("valbon", 2), "73.5");
     EXPECT_EQ(receiptColumn("incasatbon", 2), "73.5");
     EXPECT_EQ(receiptColumn("idpos", 2), "POS01");
@@ -97,7 +99,7 @@ TEST_F(PaymentScenario, SplitPaymentCardThenCash) {
         "expect-rows grid | 0\n");
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     EXPECT_EQ(receiptColumn("card", 2), "50.0");
-    EXPECT_EQ(receiptColumn("numerar", 2), "30.0");
+    EXPECT_EQ(receiptColumn("numerar", 2), "23.5");  // 30.00 less the change of 6.50
     EXPECT_EQ(receiptColumn("credit", 2), "0.0");
     EXPECT_EQ(receiptColumn("valbonmasa", 2), "0.0");
     const std::string name = "BonCMP-000000002-POS01.txt";

@@ -135,16 +135,17 @@ TEST(LaterStart, ZiniOpensItsPeriodAndIsRemovedFromTheSettings) {
         auto db = store::Database::open((folder / "baza.db").string());
         ASSERT_TRUE(db->exec("update eod set z=0, data='2026-12-09 20:00:00' where id=2"));
     }
-    std::string settings = readFileBytes(folder / "CaleBonuri.ini") + "ZINI=5\r\n";
-    testing::writeFileBytes(folder / "CaleBonuri.ini", settings);
+    // The shop's own settings, with "ZINI" among them and a line of its own making.
+    const std::string before = readFileBytes(folder / "CaleBonuri.ini");
+    const std::string own = "; setat de mana\r\nadunaarticole=1\r\n";
+    testing::writeFileBytes(folder / "CaleBonuri.ini", before + "ZINI=5\r\n" + own);
 
     auto run = runScenario(folder.path(), kCloseOnly);
     ASSERT_EQ(run.exitStatus, 0) << run.output;
     auto db = store::Database::open((folder / "baza.db").string());
     EXPECT_EQ(db->scalarInteger("Select max(id) from eod where data is null;"), 5);
-    EXPECT_EQ(
-        fileLines(folder / "CaleBonuri.ini"),
-        (std::vector<std::string>{"ServerDir=" + base(folder) + "Bonuri/", "param3=482916730541"}));
+    // Only the "ZINI" line went; every other byte is as the shop wrote it.
+    EXPECT_EQ(readFileBytes(folder / "CaleBonuri.ini"), before + own);
 
     // The next start finds period 5 open and opens nothing more.
     ASSERT_EQ(runScenario(folder.path(), kCloseOnly).exitStatus, 0);

@@ -49,7 +49,7 @@ TEST_F(SettingsFilesTest, FirstStartWritesTheTemplateAndItsFolders) {
     EXPECT_EQ(lines[30], ";etichete=TSC");
     EXPECT_TRUE(fs::is_directory(folder / "Bonuri"));
     EXPECT_TRUE(fs::is_directory(folder / "Datecs"));
-    EXPECT_FALSE(fs::exists(folder / "Note"));
+    EXPECT_TRUE(fs::is_directory(folder / "Note"));
     // The template's own values.
     EXPECT_EQ(s.serverDir, base + "Bonuri/");
     EXPECT_EQ(s.noteDir, base + "Note/");
@@ -185,30 +185,23 @@ TEST_F(SettingsFilesTest, FinishPutsTheNamedDeviceForAComPort) {
     EXPECT_EQ(s.scale, "/dev/ttyUSB1,ACS");
 }
 
-TEST_F(SettingsFilesTest, RewriteAfterZiniKeepsOnlyServerDirAndParamLines) {
-    writeFileBytes(folder / "CaleBonuri.ini",
-                   crlf({"ServerDir=/srv/bonuri", "ZINI=5", "param1=1", "param2=pos.1",
-                         "Palette=Palette/tomorrow.txt", "pos=POS02"}));
+// Every line but "ZINI" stays as the shop wrote it: comments, case, spaces, a lone LF end, a
+// last line without its end, bytes that are not UTF-8.
+TEST_F(SettingsFilesTest, RewriteAfterZiniTakesOutOnlyTheZiniLines) {
+    const std::string before =
+        "ServerDir=/srv/bonuri\r\n;comentariu\r\n zini = 5\r\nparam1=1\nPalette=Palette/"
+        "tomorrow.txt\r\n\xE3\xEE=1\r\nZINI=7\r\ntipamef=TM80";
+    writeFileBytes(folder / "CaleBonuri.ini", before);
     Settings s = loadSettings(base);
-    finishSettings(s);
-    EXPECT_EQ(s.zini, 5);
-    EXPECT_TRUE(rewriteCaleBonuriAfterZini(s));
+    EXPECT_EQ(s.zini, 7);
+    EXPECT_TRUE(rewriteCaleBonuriAfterZini());
     EXPECT_EQ(readFileBytes(folder / "CaleBonuri.ini"),
-              crlf({"ServerDir=/srv/bonuri/", "param1=1", "param2=POS.1", "param3=482916730541"}));
+              "ServerDir=/srv/bonuri\r\n;comentariu\r\nparam1=1\nPalette=Palette/tomorrow.txt\r\n"
+              "\xE3\xEE=1\r\ntipamef=TM80");
     Settings next = loadSettings(base);
     EXPECT_EQ(next.zini, 0);
-    EXPECT_EQ(next.serverDir, "/srv/bonuri/");
+    EXPECT_EQ(next.tipAmef, "TM80");
     EXPECT_TRUE(next.param1Present);
-}
-
-TEST_F(SettingsFilesTest, RewriteAfterZiniLeavesOutEmptyValues) {
-    Settings s;
-    s.adminCode = "";
-    EXPECT_TRUE(rewriteCaleBonuriAfterZini(s));
-    EXPECT_EQ(readFileBytes(folder / "CaleBonuri.ini"), "");
-    s.adminCode = "77";
-    EXPECT_TRUE(rewriteCaleBonuriAfterZini(s));
-    EXPECT_EQ(readFileBytes(folder / "CaleBonuri.ini"), "param3=77\r\n");
 }
 
 }  // namespace
